@@ -1,0 +1,222 @@
+// The level file reader: value syntax, reading order and the failures a level designer sees.
+#include "world/level_file.hpp"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <memory>
+#include <optional>
+
+namespace quib {
+namespace {
+
+// A value of a level file, or why there is none.
+struct Value {
+  enum class Kind { kNumber, kEnd, kBad } kind = Kind::kEnd;
+  std::int32_t number = 0;
+  std::string message;  // for kBad: "LINE:COLUMN: ..."
+};
+
+std::string quoted(const std::string& text) {
+  constexpr std::size_t kShown = 24;
+  std::string out = "\"";
+  for (std::size_t k = 0; k < text.size() && k < kShown; ++k) {
+    const auto ch = static_cast<unsigned char>(text[k]);
+    if (ch >= 0x20 && ch < 0x7f) {
+      out += static_cast<char>(ch);
+    } else {
+      static const char* const kHex = "0123456789abcdef";
+      out += "\\x";
+      out += kHex[ch >> 4];
+      out += kHex[ch & 0xf];
+    }
+  }
+  if (text.size() > kShown) {
+    out += "...";
+  }
+  return out + "\"";
+}
+
+// Splits the text into values. A field is the text between two separators (comma, LF or
+// CRLF); the last field of a line may be empty and is then no value, so an empty line and a
+// comma before a line end add nothing, while any other empty field is the value 0.
+class ValueScanner {
+ public:
+  explicit ValueScanner(std::istream& in) : in_(in) {}
+
+  Value next() {
+    for (;;) {
+      const int startLine = line_;
+      skipBlanks();
+      const int startColumn = column_;
+      std::string field;
+      while (!atSeparator()) {
+        field += static_cast<char>(take());
+      }
+      while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) {
+        field.pop_back();
+      }
+      const int separator = takeSeparator();
+      const bool endsLine = separator != ',';
+      if (field.empty() && endsLine) {
+        if (separator == EOF) {
+          return {};
+        }
+        continue;
+      }
+      return parse(field, startLine, startColumn);
+    }
+  }
+
+  bool failed() const { return in_.bad(); }
+
+ private:
+  int peek() { return in_.peek(); }
+
+  int take() {
+    const int ch = in_.get();
+    if (ch == '\n') {
+      ++line_;
+      column_ = 1;
+    } else if (ch != EOF) {
+      ++column_;
+    }
+    return ch;
+  }
+
+  void skipBlanks() {
+    while (peek() == ' ' || peek() == '\t') {
+      take();
+    }
+  }
+
+  // A CR belongs to a line end only when an LF follows it.
+  bool atSeparator() {
+    const int ch = peek();
+    if (ch == EOF || ch == ',' || ch == '\n') {
+      return true;
+    }
+    if (ch == '\r') {
+      in_.get();
+      const bool crlf = in_.peek() == '\n';
+      in_.unget();
+      return crlf;
+    }
+    return false;
+  }
+
+  // Returns ',' or '\n' for the separator taken, EOF at the end of the text.
+  int takeSeparator() {
+    const int ch = take();
+    if (ch == '\r') {
+      take();
+      return '\n';
+    }
+    return ch;
+  }
+
+  static Value parse(const std::string& field, int line, int column) {
+    const std::string where = std::to_string(line) + ":" + std::to_string(column) + ": ";
+    if (field.empty()) {
+      return {Value::Kind::kNumber, 0, {}};
+    }
+    std::size_t k = field[0] == '-' ? 1 : 0;
+    if (k == field.size()) {
+      return {Value::Kind::kBad, 0, where + quoted(field) + " is not a whole number"};
+    }
+    std::int64_t magnitude = 0;
+    bool tooLarge = false;
+    for (; k < field.size(); ++k) {
+      const char ch = field[k];
+      if (ch < '0' || ch > '9') {
+        return {Value::Kind::kBad, 0, where + quoted(field) + " is not a whole number"};
+      }
+      magnitude = magnitude * 10 + (ch - '0');
+      if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
+        tooLarge = true;
+        magnitude = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2;
+      }
+    }
+    const std::int64_t value = field[0] == '-' ? -magnitude : magnitude;
+    if (tooLarge || value > std::numeric_limits<std::int32_t>::max() ||
+        value < std::numeric_limits<std::int32_t>::min()) {
+      return {Value::Kind::kBad, 0, where + quoted(field) + " does not fit a 32-bit integer"};
+    }
+    return {Value::Kind::kNumber, static_cast<std::int32_t>(value), {}};
+  }
+
+  std::istream& in_;
+  int line_ = 1;
+  int column_ = 1;
+};
+
+std::string reasonOf(int error) {
+  return std::strerror(error);
+}
+
+}  // namespace
+
+std::string levelPath(const std::string& workingDirectory) {
+  return workingDirectory + "/../lab/firstwin.lab/level0.dat";
+}
+
+LevelRead readLevel(const std::string& path, Labmap& labmap) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    return {0, "cannot open level file " + path + ": " + reasonOf(EISDIR)};
+  }
+  errno = 0;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    return {0, "cannot open level file " + path + ": " + reasonOf(errno != 0 ? errno : ENOENT)};
+  }
+  ValueScanner scanner(in);
+  const auto fail = [&](const Value& value, long read, long needed) -> LevelRead {
+    if (value.kind == Value::Kind::kBad) {
+      return {0, path + ":" + value.message};
+    }
+    if (scanner.failed()) {
+      return {0, "cannot read level file " + path + ": " + reasonOf(errno != 0 ? errno : EIO)};
+    }
+    if (needed < 0) {
+      return {0, "level file " + path + " ends early: it holds no values, not even the extent"};
+    }
+    return {0, "level file " + path + " ends early: read " + std::to_string(read) + " of " +
+                   std::to_string(needed) + " values"};
+  };
+
+  const Value first = scanner.next();
+  if (first.kind != Value::Kind::kNumber) {
+    return fail(first, 0, -1);
+  }
+  const int n = first.number;
+  if (n > kGridMax) {
+    return {0, "level file " + path + ": extent " + std::to_string(n) + " is above " +
+                   std::to_string(kGridMax)};
+  }
+  // A negative extent reads no codes at all, as the game always has.
+  const long side = n >= 0 ? n + 1 : 0;
+  const long needed = 1 + 2 * side * side;
+
+  auto loaded = std::make_unique<Labmap>();
+  long read = 1;
+  for (int i = 0; i <= n; ++i) {
+    for (int j = 0; j <= n; ++j) {
+      for (int k = 0; k <= 1; ++k) {
+        const Value value = scanner.next();
+        if (value.kind != Value::Kind::kNumber) {
+          return fail(value, read, needed);
+        }
+        (*loaded)(i, j, k) = value.number;
+        ++read;
+      }
+    }
+  }
+  labmap = *loaded;
+  return {n, {}};
+}
+
+}  // namespace quib

@@ -1,0 +1,26 @@
+// Reads a level file: the extent n, then the two codes of every point, column by column.
+#pragma once
+
+#include <string>
+
+#include "world/world.hpp"
+
+namespace quib {
+
+// The outcome of reading a level. On failure `error` holds one line naming the file and
+// the reason, and the grid handed in is left untouched.
+struct LevelRead {
+  int n = 0;
+  std::string error;
+
+  bool ok() const { return error.empty(); }
+};
+
+// Reads the level at `path` into `labmap`. Values are whole numbers separated by commas or
+// line ends; the grid is only written once the whole level has been read.
+LevelRead readLevel(const std::string& path, Labmap& labmap);
+
+// The level file's place: the working directory joined as plain text with the fixed tail.
+std::string levelPath(const std::string& workingDirectory);
+
+}  // namespace quib

@@ -1,0 +1,13 @@
+// Quarter turns of the whole world about its centre: the viewer never turns, the grid does.
+#pragma once
+
+#include "world/world.hpp"
+
+namespace quib {
+
+// The viewer faces what lay on its left: cell (u, v) goes to (v, n - u), layers exchanged.
+void LeftRound(World& world);
+// The viewer faces what lay on its right: cell (u, v) goes to (n - v, u), layers exchanged.
+void RightRound(World& world);
+
+}  // namespace quib

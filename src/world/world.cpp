@@ -1,0 +1,24 @@
+// Viewer placement at start-up and float-to-index conversion.
+#include "world/world.hpp"
+
+#include <cmath>
+
+namespace quib {
+
+std::optional<int> gridIndex(float position) {
+  if (!(position >= 0.0f && position <= static_cast<float>(kGridMax))) {
+    return std::nullopt;
+  }
+  return static_cast<int>(std::lrint(position));
+}
+
+void placeViewer(World& world, int n) {
+  world.ro = static_cast<float>(n);
+  // n is a whole number well inside the range of long, so the rounding cannot overflow.
+  const long rounded = std::lrint(world.ro);
+  world.X = static_cast<float>(rounded / 2);
+  world.Y = 1;
+  world.h = 0;
+}
+
+}  // namespace quib

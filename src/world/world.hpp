@@ -1,0 +1,61 @@
+// The game's world: the level grid, the viewer and the view-cone rows, owned in one object.
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <optional>
+
+namespace quib {
+
+// Highest index of the grid in either direction; a level is at most 101 x 101 points.
+inline constexpr int kGridMax = 100;
+
+// Two whole-number codes per grid point: layer 0 holds panels lying across the view,
+// layer 1 panels lying along it.
+class Labmap {
+ public:
+  static constexpr int kSide = kGridMax + 1;
+
+  std::int32_t& operator()(int i, int j, int k) { return cells_[index(i, j, k)]; }
+  std::int32_t operator()(int i, int j, int k) const { return cells_[index(i, j, k)]; }
+
+  bool operator==(const Labmap&) const = default;
+
+ private:
+  static std::size_t index(int i, int j, int k) {
+    assert(i >= 0 && i <= kGridMax && j >= 0 && j <= kGridMax && (k == 0 || k == 1));
+    return (static_cast<std::size_t>(i) * kSide + static_cast<std::size_t>(j)) * 2 +
+           static_cast<std::size_t>(k);
+  }
+
+  std::array<std::int32_t, static_cast<std::size_t>(kSide) * kSide * 2> cells_{};
+};
+
+// The rows from which on the right and the left edge of the view cone have left the grid.
+struct ConeRows {
+  float right = 0;  // conerow(1)
+  float left = 0;   // conerow(2)
+};
+
+// Everything the game knows about the level and the viewer. The view always looks toward
+// larger rows; turning the viewer turns the grid instead.
+struct World {
+  Labmap labmap;
+  float X = 0;         // viewer's column, a whole number
+  float Y = 0;         // viewer's row, a whole number
+  float ro = 0;        // level extent: highest column and row in use
+  float N = 0;         // drawing extent of a view surface, in pixels
+  std::int16_t h = 0;  // eye height above the panels' mid-height, 0..7
+  ConeRows conerow;
+};
+
+// A float position as a grid index: rounded to nearest (ties to even) when it lies in
+// 0..100, nothing otherwise.
+std::optional<int> gridIndex(float position);
+
+// Places the viewer as start-up does: mid-column (the extent rounded half to even, then
+// halved with the fraction dropped), row 1, eye at the panels' mid-height.
+void placeViewer(World& world, int n);
+
+}  // namespace quib
