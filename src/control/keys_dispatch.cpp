@@ -1,0 +1,65 @@
+// The key table: only the edges of the grid stop a step; no cell blocks the viewer.
+#include "control/keys_dispatch.hpp"
+
+#include "world/turning.hpp"
+
+namespace quib {
+
+KeyAction applyKey(World& world, std::int16_t keyCode) {
+  switch (keyCode) {
+    case 38:  // Up
+      if (world.Y < world.ro) {
+        world.Y = world.Y + 1.0f;
+      }
+      break;
+    case 40:  // Down
+      if (world.Y > 0.0f) {
+        world.Y = world.Y - 1.0f;
+      }
+      break;
+    case 37:  // Left: a step aside, not a turn
+      if (world.X > 0.0f) {
+        world.X = world.X - 1.0f;
+      }
+      break;
+    case 39:  // Right
+      if (world.X < world.ro) {
+        world.X = world.X + 1.0f;
+      }
+      break;
+    case 100:  // keypad 4
+      LeftRound(world);
+      break;
+    case 102:  // keypad 6
+      RightRound(world);
+      break;
+    case 104:  // keypad 8
+      if (world.h < 7) {
+        ++world.h;
+      }
+      break;
+    case 98:  // keypad 2
+      if (world.h > 0) {
+        --world.h;
+      }
+      break;
+    case 27:  // Escape
+      return KeyAction::kEndProgram;
+    default:
+      break;
+  }
+  return KeyAction::kDone;
+}
+
+void updateConerow(World& world) {
+  world.conerow.right = (world.ro - world.X) + world.Y;
+  world.conerow.left = world.X + world.Y;
+  if (world.conerow.right > world.ro) {
+    world.conerow.right = world.ro;
+  }
+  if (world.conerow.left > world.ro) {
+    world.conerow.left = world.ro;
+  }
+}
+
+}  // namespace quib

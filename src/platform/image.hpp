@@ -1,0 +1,47 @@
+// A picture in memory: 32-bit pixels 0x00RRGGBB, row by row from the top-left corner.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace quib {
+
+using Rgb = std::uint32_t;
+
+constexpr Rgb rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  return (Rgb{r} << 16) | (Rgb{g} << 8) | Rgb{b};
+}
+
+class Image {
+ public:
+  Image() = default;
+  Image(int width, int height, Rgb fill = 0)
+      : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool empty() const { return pixels_.empty(); }
+
+  Rgb at(int x, int y) const { return pixels_[offset(x, y)]; }
+  void set(int x, int y, Rgb colour) { pixels_[offset(x, y)] = colour; }
+  Rgb* row(int y) { return pixels_.data() + offset(0, y); }
+  const Rgb* row(int y) const { return pixels_.data() + offset(0, y); }
+
+  void fill(Rgb colour) { pixels_.assign(pixels_.size(), colour); }
+  // Copies `source` with its top-left corner at (x, y); what falls outside is cut off.
+  void blit(const Image& source, int x, int y);
+
+  bool operator==(const Image&) const = default;
+
+ private:
+  std::size_t offset(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+           static_cast<std::size_t>(x);
+  }
+
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<Rgb> pixels_;
+};
+
+}  // namespace quib

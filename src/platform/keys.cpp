@@ -1,0 +1,80 @@
+// The SDL key to virtual-key code table.
+#include "platform/keys.hpp"
+
+#include <SDL.h>
+
+namespace quib {
+namespace {
+
+struct KeypadKey {
+  SDL_Keycode key;
+  std::int16_t numLockOn;
+  std::int16_t numLockOff;
+};
+
+// Num Lock off turns the keypad into the cursor block, as on any PC keyboard.
+constexpr KeypadKey kKeypad[] = {
+    {SDLK_KP_0, 96, 45},  {SDLK_KP_1, 97, 35},  {SDLK_KP_2, 98, 40},       {SDLK_KP_3, 99, 34},
+    {SDLK_KP_4, 100, 37}, {SDLK_KP_5, 101, 12}, {SDLK_KP_6, 102, 39},      {SDLK_KP_7, 103, 36},
+    {SDLK_KP_8, 104, 38}, {SDLK_KP_9, 105, 33}, {SDLK_KP_PERIOD, 110, 46},
+};
+
+struct PlainKey {
+  SDL_Keycode key;
+  std::int16_t code;
+};
+
+constexpr PlainKey kPlain[] = {
+    {SDLK_BACKSPACE, 8},      {SDLK_TAB, 9},
+    {SDLK_RETURN, 13},        {SDLK_KP_ENTER, 13},
+    {SDLK_LSHIFT, 16},        {SDLK_RSHIFT, 16},
+    {SDLK_LCTRL, 17},         {SDLK_RCTRL, 17},
+    {SDLK_LALT, 18},          {SDLK_RALT, 18},
+    {SDLK_PAUSE, 19},         {SDLK_CAPSLOCK, 20},
+    {SDLK_ESCAPE, 27},        {SDLK_SPACE, 32},
+    {SDLK_PAGEUP, 33},        {SDLK_PAGEDOWN, 34},
+    {SDLK_END, 35},           {SDLK_HOME, 36},
+    {SDLK_LEFT, 37},          {SDLK_UP, 38},
+    {SDLK_RIGHT, 39},         {SDLK_DOWN, 40},
+    {SDLK_PRINTSCREEN, 44},   {SDLK_INSERT, 45},
+    {SDLK_DELETE, 46},        {SDLK_LGUI, 91},
+    {SDLK_RGUI, 92},          {SDLK_APPLICATION, 93},
+    {SDLK_KP_MULTIPLY, 106},  {SDLK_KP_PLUS, 107},
+    {SDLK_KP_MINUS, 109},     {SDLK_KP_DIVIDE, 111},
+    {SDLK_NUMLOCKCLEAR, 144}, {SDLK_SCROLLLOCK, 145},
+    {SDLK_SEMICOLON, 186},    {SDLK_EQUALS, 187},
+    {SDLK_COMMA, 188},        {SDLK_MINUS, 189},
+    {SDLK_PERIOD, 190},       {SDLK_SLASH, 191},
+    {SDLK_BACKQUOTE, 192},    {SDLK_LEFTBRACKET, 219},
+    {SDLK_BACKSLASH, 220},    {SDLK_RIGHTBRACKET, 221},
+    {SDLK_QUOTE, 222},
+};
+
+}  // namespace
+
+std::optional<std::int16_t> virtualKey(std::int32_t sdlKeycode, std::uint16_t sdlModifiers) {
+  const SDL_Keycode key = sdlKeycode;
+  if (key >= SDLK_a && key <= SDLK_z) {
+    return static_cast<std::int16_t>('A' + (key - SDLK_a));
+  }
+  if (key >= SDLK_0 && key <= SDLK_9) {
+    return static_cast<std::int16_t>('0' + (key - SDLK_0));
+  }
+  if (key >= SDLK_F1 && key <= SDLK_F12) {
+    return static_cast<std::int16_t>(112 + (key - SDLK_F1));
+  }
+  const bool numLock = (sdlModifiers & KMOD_NUM) != 0;
+  for (const KeypadKey& entry : kKeypad) {
+    if (entry.key == key) {
+      return numLock ? entry.numLockOn : entry.numLockOff;
+    }
+  }
+  for (const PlainKey& entry : kPlain) {
+    if (entry.key == key) {
+      return entry.code;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace quib

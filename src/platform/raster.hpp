@@ -1,0 +1,37 @@
+// Drawing into pictures: stretched copies, filled polygons, lines and boxes, all clipped.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "platform/image.hpp"
+
+namespace quib {
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const Point&) const = default;
+};
+
+// Rounds to nearest, ties to even, for a value that must land in [lo, hi]; nothing for a
+// value outside that range or not a number.
+std::optional<std::int64_t> roundToInt(float value, std::int64_t lo, std::int64_t hi);
+
+// Scales the whole of `source` into the rectangle (x, y, w, h) of `target`. A pixel is
+// painted when its centre lies inside the rectangle; it takes the source pixel under it.
+void stretchPaint(Image& target, const Image& source, float x, float y, float w, float h);
+
+// Fills the polygon: every pixel whose centre lies inside (even-odd rule). A polygon of no
+// area paints nothing. Far-off points are fine: only the rows and columns of the target
+// are ever visited.
+void fillPolygon(Image& target, std::span<const Point> points, Rgb colour);
+
+// A one-pixel line between the two points, both ends included.
+void drawLine(Image& target, float x1, float y1, float x2, float y2, Rgb colour);
+// The rectangle with these corners, both included: filled, or its outline only.
+void fillBox(Image& target, float x1, float y1, float x2, float y2, Rgb colour);
+void outlineBox(Image& target, float x1, float y1, float x2, float y2, Rgb colour);
+
+}  // namespace quib

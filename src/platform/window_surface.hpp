@@ -1,0 +1,42 @@
+// The game window's own surface: the printed key code and the plan map, under the views.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/image.hpp"
+#include "platform/text.hpp"
+
+namespace quib {
+
+// The view surfaces' top-left corner in the game window (240 twips); the plan map stands
+// beside their lower half.
+inline constexpr int kViewLeft = 16;
+inline constexpr int kViewTop = 16;
+
+enum class LineStyle { kLine, kBox, kFilledBox };
+
+class WindowSurface {
+ public:
+  static constexpr int kWidth = 840;  // client area at 1x
+  static constexpr int kHeight = 553;
+  static constexpr Rgb kBackColour = rgb(212, 208, 200);
+  static constexpr Rgb kTextColour = rgb(0, 0, 0);
+
+  explicit WindowSurface(const Font& font);
+
+  // Wipes text and lines; the text position returns to the top-left corner.
+  void clear();
+  // Decimal text at the text position; a non-negative number gets a blank before it.
+  void printNumber(std::int16_t number);
+  // A line, or a box outlined or filled, between two points in window pixels.
+  void line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour);
+
+  const Image& pixels() const { return pixels_; }
+
+ private:
+  const Font& font_;
+  Image pixels_;
+  int textY_ = 0;
+};
+
+}  // namespace quib

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# quib-shot and quib from the command line: pictures of the client area, clear refusals.
+set -u
+bin=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+failures=0
+check() {  # check WHAT EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
+  fi
+}
+png_size() { python3 -c 'import sys,struct; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"; }
+
+"$bin/quib-shot" --keys 38,38,100 --out "$work/a.png"
+check "shot size" "840 553" "$(png_size "$work/a.png")"
+(cd "$work" && "$bin/quib-shot" --game "$bin/game" --keys 38,38,100 --out b.png)
+check "same keys, same picture; relative paths" "$(md5sum <"$work/a.png")" "$(md5sum <"$work/b.png")"
+"$bin/quib-shot" --out "$work/c.png"
+check "no keys: differs from after keys" "different" \
+  "$(cmp -s "$work/a.png" "$work/c.png" && echo same || echo different)"
+
+out=$("$bin/quib-shot" --keys 38,27 --out "$work/d.png" 2>&1); status=$?
+check "Escape refused" "1: quib-shot: --keys: Escape (27) ends the game and cannot be shot" "$status: $out"
+out=$("$bin/quib-shot" --keys 38,up --out "$work/d.png" 2>&1); status=$?
+check "bad key" "1: quib-shot: --keys: \"up\" is not a virtual-key code (1 to 254)" "$status: $out"
+"$bin/quib-shot" --keys 38 >/dev/null 2>&1; status=$?
+check "no --out" "2" "$status"
+out=$("$bin/quib-shot" --game "$work/none" --out "$work/d.png" 2>&1); status=$?
+check "missing game folder" "1: quib-shot: cannot enter game folder $work/none/bin: No such file or directory" \
+  "$status: $out"
+check "nothing written on failure" "absent" "$([ -e "$work/d.png" ] && echo present || echo absent)"
+
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 10 "$bin/quib" 2>"$work/quib.err"
+status=$?
+out=$(grep '^quib:' "$work/quib.err")
+check "the game without a display" \
+  "1: quib: cannot open the game window: no display (the offscreen video driver shows nothing)" \
+  "$status: $out"
+
+[ $failures -eq 0 ] && echo "quib-shot: all checks passed"
+exit $failures

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The real game in a real X window: keys typed with xdotool, the window's picture compared
+# with what quib-shot draws for the same keys, then Escape plays the chime and ends it.
+set -u
+bin=$1
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 100))"
+cleanup() {
+  [ -n "${game:-}" ] && kill "$game" 2>/dev/null
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+
+SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/played.raw" \
+  "$bin/quib" >"$work/quib.log" 2>&1 &
+game=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Find Quib, please$' | head -n 1)
+[ -n "$window" ] || fail "no game window: $(cat "$work/quib.log")"
+xdotool mousemove --window "$window" 300 300
+sleep 0.3
+
+# A step forward, a step aside and back: the viewer ends on (11, 2) of the bundled level.
+xdotool key --delay 150 Up Right Left
+"$bin/quib-shot" --keys 38,39,37 --out "$work/expected.png" || fail "quib-shot failed"
+# The game draws in its own time: look until the window shows the frame, for ten seconds.
+for _ in $(seq 40); do
+  import -window "$window" "$work/window.png" 2>/dev/null &&
+    differing=$(compare -metric AE "$work/window.png" "$work/expected.png" null: 2>&1) &&
+    [ "$differing" = "0" ] && break
+  sleep 0.25
+done
+[ "${differing:-}" = "0" ] || {
+  cp "$work/window.png" "${TMPDIR:-/tmp}/quib-e2e-window.png"
+  fail "the window differs from quib-shot in ${differing:-all} pixels (saved quib-e2e-window.png)"
+}
+# What a player sees: the red side wall of the bundled level and the viewer's yellow marker.
+pixel() { convert "$work/window.png" -format "%[pixel:p{$1,$2}]" info:; }
+[ "$(pixel 380 280)" = "srgb(250,0,0)" ] || fail "no red side wall at (380, 280): $(pixel 380 280)"
+[ "$(pixel 672 513)" = "srgb(255,255,0)" ] || fail "no viewer marker at (672, 513): $(pixel 672 513)"
+
+xdotool key Escape
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the game did not end after Escape"
+wait "$game"; status=$?
+game=""
+[ "$status" -eq 0 ] || fail "exit status $status: $(cat "$work/quib.log")"
+played=$(stat -c %s "$work/played.raw" 2>/dev/null || echo 0)
+[ "$played" -gt 40000 ] || fail "Escape played $played bytes of sound"
+echo "end to end: window matches quib-shot, Escape played $played bytes and ended with 0"
