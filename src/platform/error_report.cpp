@@ -2,23 +2,33 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "platform/failure.hpp"
 
 namespace quib {
+namespace {
+
+// A message box needs a real display; the drivers that draw nowhere have none.
+bool hasDisplay() {
+  const char* driver = std::getenv("SDL_VIDEODRIVER");
+  const std::string_view chosen = driver != nullptr ? driver : "";
+  if (chosen == "dummy" || chosen == "offscreen") {
+    return false;
+  }
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
+}
+
+}  // namespace
 
 void reportError(const std::string& line) {
   std::fprintf(stderr, "quib: %s\n", line.c_str());
-  if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-    return;
+  if (hasDisplay()) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quib", line.c_str(), nullptr);
   }
-  const char* driver = SDL_GetCurrentVideoDriver();
-  const std::string_view name = driver != nullptr ? driver : "";
-  if (name.empty() || name == "dummy" || name == "offscreen") {
-    return;
-  }
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quib", line.c_str(), nullptr);
 }
 
 }  // namespace quib
