@@ -26,11 +26,12 @@ void plot(Image& target, std::int64_t x, std::int64_t y, Rgb colour) {
   }
 }
 
-struct Box {
-  std::int64_t left, top, right, bottom;
+// Two points in whole pixels, in the order given.
+struct Ends {
+  std::int64_t x1, y1, x2, y2;
 };
 
-std::optional<Box> boxOf(float x1, float y1, float x2, float y2) {
+std::optional<Ends> pixelEnds(float x1, float y1, float x2, float y2) {
   const auto ax = roundToInt(x1, -kReach, kReach);
   const auto ay = roundToInt(y1, -kReach, kReach);
   const auto bx = roundToInt(x2, -kReach, kReach);
@@ -38,7 +39,20 @@ std::optional<Box> boxOf(float x1, float y1, float x2, float y2) {
   if (!ax || !ay || !bx || !by) {
     return std::nullopt;
   }
-  return Box{std::min(*ax, *bx), std::min(*ay, *by), std::max(*ax, *bx), std::max(*ay, *by)};
+  return Ends{*ax, *ay, *bx, *by};
+}
+
+struct Box {
+  std::int64_t left, top, right, bottom;
+};
+
+std::optional<Box> boxOf(float x1, float y1, float x2, float y2) {
+  const auto ends = pixelEnds(x1, y1, x2, y2);
+  if (!ends) {
+    return std::nullopt;
+  }
+  return Box{std::min(ends->x1, ends->x2), std::min(ends->y1, ends->y2),
+             std::max(ends->x1, ends->x2), std::max(ends->y1, ends->y2)};
 }
 
 }  // namespace
@@ -120,15 +134,15 @@ void fillPolygon(Image& target, std::span<const Point> points, Rgb colour) {
 }
 
 void drawLine(Image& target, float x1, float y1, float x2, float y2, Rgb colour) {
-  const auto ends = boxOf(x1, y1, x2, y2);
+  const auto ends = pixelEnds(x1, y1, x2, y2);
   if (!ends) {
     return;
   }
   // Walk from the first point to the second (Bresenham), keeping the direction given.
-  std::int64_t x = *roundToInt(x1, -kReach, kReach);
-  std::int64_t y = *roundToInt(y1, -kReach, kReach);
-  const std::int64_t ex = *roundToInt(x2, -kReach, kReach);
-  const std::int64_t ey = *roundToInt(y2, -kReach, kReach);
+  std::int64_t x = ends->x1;
+  std::int64_t y = ends->y1;
+  const std::int64_t ex = ends->x2;
+  const std::int64_t ey = ends->y2;
   const std::int64_t dx = std::llabs(ex - x);
   const std::int64_t dy = -std::llabs(ey - y);
   const std::int64_t stepX = x < ex ? 1 : -1;

@@ -66,6 +66,21 @@ TEST(Raster, StretchCoversPixelCentresInsideTheRectangle) {
   EXPECT_EQ(count(target, rgb(1, 1, 1)) + count(target, rgb(2, 2, 2)), 40);
 }
 
+TEST(Raster, LinesAndBoxesIncludeBothEnds) {
+  Image image(8, 8);
+  drawLine(image, 1.4f, 2.0f, 5.5f, 2.0f, kRed);  // ends round to 1 and 6 (half to even)
+  EXPECT_EQ(count(image, kRed), 6);
+  EXPECT_EQ(image.at(1, 2), kRed);
+  EXPECT_EQ(image.at(6, 2), kRed);
+  drawLine(image, -100.0f, -100.0f, 100.0f, 100.0f, rgb(1, 1, 1));  // the diagonal, clipped
+  EXPECT_EQ(count(image, rgb(1, 1, 1)), 8);
+  Image boxes(8, 8);
+  outlineBox(boxes, 1, 1, 4, 4, kRed);
+  EXPECT_EQ(count(boxes, kRed), 12);
+  fillBox(boxes, 6, 6, 20, 20, rgb(2, 2, 2));
+  EXPECT_EQ(count(boxes, rgb(2, 2, 2)), 4);
+}
+
 TEST(Raster, RoundingIsHalfToEvenWithinRange) {
   EXPECT_EQ(roundToInt(266.5f, 0, 1000), 266);
   EXPECT_EQ(roundToInt(267.5f, 0, 1000), 268);
