@@ -56,7 +56,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      times[run.benchmark_name()] = run.GetAdjustedRealTime();
+      if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean") {
+        times[run.run_name.function_name] = run.GetAdjustedRealTime();
+      }
     }
   }
   std::map<std::string, double> times;

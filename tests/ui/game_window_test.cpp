@@ -159,5 +159,13 @@ TEST_F(GameFolderTest, MissingSoundPlaysTheBuiltInChime) {
   EXPECT_GT(fs::file_size(played), 10000u);
 }
 
+TEST_F(GameFolderTest, NoAudioDeviceMeansNoSoundAndNoWait) {
+  setenv("SDL_AUDIODRIVER", "none-here", 1);
+  const auto start = std::chrono::steady_clock::now();
+  playSoundToEnd(kSoundFile);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
 }  // namespace
 }  // namespace quib
