@@ -11,7 +11,7 @@ check() {  # check WHAT EXPECTED ACTUAL
     echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
   fi
 }
-png_size() { python3 -c 'import sys,struct; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"; }
+png_size() { identify -format '%w %h' "$1"; }
 
 "$bin/quib-shot" --keys 38,38,100 --out "$work/a.png"
 check "shot size" "840 553" "$(png_size "$work/a.png")"

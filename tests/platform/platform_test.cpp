@@ -1,6 +1,7 @@
 // Platform services: clipped drawing, key translation, picture files and drive-letter paths.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -133,7 +134,7 @@ class PictureFileTest : public ::testing::Test {
   void TearDown() override { std::filesystem::remove(path_); }
 
   std::string path_ = (std::filesystem::temp_directory_path() /
-                       (std::string("quib_picture_") +
+                       ("quib_picture_" + std::to_string(getpid()) + "_" +
                         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp"))
                           .string();
 };

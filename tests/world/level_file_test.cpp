@@ -2,6 +2,7 @@
 #include "world/level_file.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,11 +21,10 @@ class LevelFileTest : public ::testing::Test {
   }
   LevelRead read(const std::string& text) { return readLevel(write(text), *labmap_); }
 
-  std::string path_ =
-      (std::filesystem::temp_directory_path() /
-       ("quib_level_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-        ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-          .string();
+  std::string path_ = (std::filesystem::temp_directory_path() /
+                       ("quib_level_" + std::to_string(getpid()) + "_" +
+                        ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+                          .string();
   std::unique_ptr<Labmap> labmap_ = std::make_unique<Labmap>();
 
   void TearDown() override { std::filesystem::remove(path_); }
