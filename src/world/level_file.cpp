@@ -9,6 +9,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 namespace quib {
 namespace {
@@ -45,7 +46,15 @@ std::string quoted(const std::string& text) {
 // comma before a line end add nothing, while any other empty field is the value 0.
 class ValueScanner {
  public:
-  explicit ValueScanner(std::istream& in) : in_(in) {}
+  // A byte-order mark, as some Windows editors write, is no part of the first value.
+  explicit ValueScanner(std::istream& in) : in_(in) {
+    char mark[3] = {};
+    in_.read(mark, 3);
+    if (in_.gcount() != 3 || std::string_view(mark, 3) != "\xef\xbb\xbf") {
+      in_.clear();
+      in_.seekg(0);
+    }
+  }
 
   Value next() {
     for (;;) {

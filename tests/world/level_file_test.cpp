@@ -58,6 +58,9 @@ TEST_F(LevelFileTest, LayoutOfValuesDoesNotMatter) {
       {"CRLF and blanks", " 1 \r\n\t5 , 6,7,8\r\n9,10,11,12\r\n"},
       {"empty lines and trailing commas", "\n1,\n\n5,6,7,8,\n9,10,11,12,\n"},
       {"extra values and junk after them", "1,5,6,7,8,9,10,11,12,13,junk"},
+      {"byte-order mark",
+       "\xef\xbb\xbf"
+       "1,5,6,7,8,9,10,11,12"},
   };
   for (const auto& c : cases) {
     const LevelRead level = read(c.text);
