@@ -57,17 +57,6 @@ std::optional<Box> boxOf(float x1, float y1, float x2, float y2) {
 
 }  // namespace
 
-std::optional<std::int64_t> roundToInt(float value, std::int64_t lo, std::int64_t hi) {
-  if (!(value >= static_cast<float>(lo) && value <= static_cast<float>(hi))) {
-    return std::nullopt;
-  }
-  const long long rounded = std::llrint(value);  // default rounding mode: ties to even
-  if (rounded < lo || rounded > hi) {
-    return std::nullopt;
-  }
-  return rounded;
-}
-
 void stretchPaint(Image& target, const Image& source, float x, float y, float w, float h) {
   if (source.empty() || !(w > 0.0f && h > 0.0f) || !std::isfinite(x) || !std::isfinite(y) ||
       !std::isfinite(w) || !std::isfinite(h)) {

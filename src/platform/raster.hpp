@@ -2,10 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
 #include "platform/image.hpp"
+#include "world/rounding.hpp"
 
 namespace quib {
 
@@ -14,10 +14,6 @@ struct Point {
   std::int32_t y = 0;
   bool operator==(const Point&) const = default;
 };
-
-// Rounds to nearest, ties to even, for a value that must land in [lo, hi]; nothing for a
-// value outside that range or not a number.
-std::optional<std::int64_t> roundToInt(float value, std::int64_t lo, std::int64_t hi);
 
 // Scales the whole of `source` into the rectangle (x, y, w, h) of `target`. A pixel is
 // painted when its centre lies inside the rectangle; it takes the source pixel under it.

@@ -3,13 +3,15 @@
 
 #include <cmath>
 
+#include "world/rounding.hpp"
+
 namespace quib {
 
 std::optional<int> gridIndex(float position) {
-  if (!(position >= 0.0f && position <= static_cast<float>(kGridMax))) {
-    return std::nullopt;
+  if (const auto index = roundToInt(position, 0, kGridMax)) {
+    return static_cast<int>(*index);
   }
-  return static_cast<int>(std::lrint(position));
+  return std::nullopt;
 }
 
 void placeViewer(World& world, int n) {
