@@ -21,10 +21,7 @@ int main(int argc, char** argv) {
   const quib::PlatformSession session;
   try {
     return quib::playGame(quib::enterGameFolder(gameDir));
-  } catch (const quib::Failure& failure) {
-    quib::reportError(failure.what());
-    return 1;
-  } catch (const std::exception& error) {
+  } catch (const std::exception& error) {  // quib::Failure and whatever the library throws
     quib::reportError(error.what());
     return 1;
   }

@@ -1,49 +1,50 @@
 // The key table: only the edges of the grid stop a step; no cell blocks the viewer.
 #include "control/keys_dispatch.hpp"
 
+#include "platform/keys.hpp"
 #include "world/turning.hpp"
 
 namespace quib {
 
 KeyAction applyKey(World& world, std::int16_t keyCode) {
   switch (keyCode) {
-    case 38:  // Up
+    case vk::kUp:
       if (world.Y < world.ro) {
         world.Y = world.Y + 1.0f;
       }
       break;
-    case 40:  // Down
+    case vk::kDown:
       if (world.Y > 0.0f) {
         world.Y = world.Y - 1.0f;
       }
       break;
-    case 37:  // Left: a step aside, not a turn
+    case vk::kLeft:  // a step aside, not a turn
       if (world.X > 0.0f) {
         world.X = world.X - 1.0f;
       }
       break;
-    case 39:  // Right
+    case vk::kRight:
       if (world.X < world.ro) {
         world.X = world.X + 1.0f;
       }
       break;
-    case 100:  // keypad 4
+    case vk::kNumpad4:
       LeftRound(world);
       break;
-    case 102:  // keypad 6
+    case vk::kNumpad6:
       RightRound(world);
       break;
-    case 104:  // keypad 8
+    case vk::kNumpad8:
       if (world.h < 7) {
         ++world.h;
       }
       break;
-    case 98:  // keypad 2
+    case vk::kNumpad2:
       if (world.h > 0) {
         --world.h;
       }
       break;
-    case 27:  // Escape
+    case vk::kEscape:
       return KeyAction::kEndProgram;
     default:
       break;

@@ -1,7 +1,6 @@
 // The top-down plan of the whole level beside the view, with the viewer's marker.
 #pragma once
 
-#include "platform/image.hpp"
 #include "platform/window_surface.hpp"
 #include "world/world.hpp"
 
@@ -43,10 +42,13 @@ void forEachPlanShape(const World& world, const PlanGeometry& g, Draw&& draw) {
   };
   const float ro = world.ro;
   for (float i = 0.0f; i <= ro; i += 1.0f) {
+    const auto column = gridIndex(i);
+    if (!column) {
+      continue;
+    }
     for (float j = 0.0f; j <= ro; j += 1.0f) {
-      const auto column = gridIndex(i);
       const auto row = gridIndex(j);
-      if (!column || !row) {
+      if (!row) {
         continue;
       }
       for (int k = 0; k <= 1; ++k) {
