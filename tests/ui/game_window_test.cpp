@@ -132,17 +132,24 @@ TEST_F(GameFolderTest, WallsEverywhereWalkedAndTurned) {
   }
 }
 
+// Plays `file` on the given audio driver (the disk one writes to played.raw) and says how
+// long that took; the tests' own dummy driver is put back afterwards.
+std::chrono::milliseconds playOn(const char* driver, const fs::path& played, const char* file) {
+  setenv("SDL_AUDIODRIVER", driver, 1);
+  setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
+  const auto start = std::chrono::steady_clock::now();
+  playSoundToEnd(file);
+  const auto took = std::chrono::steady_clock::now() - start;
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  return std::chrono::duration_cast<std::chrono::milliseconds>(took);
+}
+
 TEST_F(GameFolderTest, EscapePlaysTheWholeClipOnTheDiskDriver) {
   GameWindow game(font_);
   game.Form_Load((root_ / "x").string());
   ASSERT_EQ(game.keyDown(27), KeyAction::kEndProgram);
   const fs::path played = root_ / "played.raw";
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
-  const auto start = std::chrono::steady_clock::now();
-  playSoundToEnd(kSoundFile);
-  const auto took = std::chrono::steady_clock::now() - start;
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  const auto took = playOn("disk", played, kSoundFile);
   const auto clip = fs::file_size(root_ / "bin" / kSoundFile) - 44;
   // The device may play the clip converted; at least its length in time must have gone by.
   EXPECT_GE(fs::file_size(played), clip) << "every sample reached the device";
@@ -152,19 +159,12 @@ TEST_F(GameFolderTest, EscapePlaysTheWholeClipOnTheDiskDriver) {
 
 TEST_F(GameFolderTest, MissingSoundPlaysTheBuiltInChime) {
   const fs::path played = root_ / "played.raw";
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
-  playSoundToEnd("no-such.wav");
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  playOn("disk", played, "no-such.wav");
   EXPECT_GT(fs::file_size(played), 10000u);
 }
 
 TEST_F(GameFolderTest, NoAudioDeviceMeansNoSoundAndNoWait) {
-  setenv("SDL_AUDIODRIVER", "none-here", 1);
-  const auto start = std::chrono::steady_clock::now();
-  playSoundToEnd(kSoundFile);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  EXPECT_LT(playOn("none-here", root_ / "played.raw", kSoundFile), std::chrono::milliseconds(500));
 }
 
 }  // namespace
