@@ -14,10 +14,13 @@
 #include "platform/session.hpp"
 #include "platform/text.hpp"
 #include "ui/game_window.hpp"
+#include "ui/start_screen.hpp"
 
 namespace {
 
-constexpr const char* kUsage = "usage: quib-shot [--game DIR] [--keys K,K,...] --out FILE.png\n";
+constexpr const char* kUsage =
+    "usage: quib-shot [--game DIR] [--keys K,K,...] --out FILE.png\n"
+    "       quib-shot --start-screen --out FILE.png\n";
 
 // Decimal virtual-key codes, comma separated; Escape would end the game, so it is refused.
 std::vector<std::int16_t> parseKeys(std::string_view list) {
@@ -47,8 +50,13 @@ int main(int argc, char** argv) {
   std::optional<std::string> gameDir;
   std::string keyList;
   std::string out;
+  bool startScreen = false;
   for (int a = 1; a < argc; ++a) {
     const std::string_view flag = argv[a];
+    if (flag == "--start-screen") {
+      startScreen = true;
+      continue;
+    }
     if (a + 1 >= argc || (flag != "--game" && flag != "--keys" && flag != "--out")) {
       std::cerr << kUsage;
       return 2;
@@ -62,12 +70,17 @@ int main(int argc, char** argv) {
       out = value;
     }
   }
-  if (out.empty()) {
+  if (out.empty() || (startScreen && (gameDir || !keyList.empty()))) {
     std::cerr << kUsage;
     return 2;
   }
   const quib::PlatformSession session;
   try {
+    if (startScreen) {
+      const quib::Font font;
+      quib::savePng(quib::StartScreen(font).picture(), out);
+      return 0;
+    }
     const std::vector<std::int16_t> keys = parseKeys(keyList);
     // The game runs in its own folder, so the output path is fixed before it is entered.
     out = std::filesystem::absolute(out).string();

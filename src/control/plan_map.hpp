@@ -6,8 +6,11 @@
 
 namespace quib {
 
-// Plan coordinates of grid points: s = N / (2 ro), px(c) = x0 + N + 5 + s c and
+// Plan coordinates of grid points: s = N / (2 ro), px(c) = x0 + N + 5 + s (c + 1) and
 // py(r) = y0 + N / 2 + s (ro - r), forward (larger rows) pointing up.
+// Mended: the map was laid out in the window's twips, under the view; it is drawn in window
+// pixels beside the view instead, one grid unit further right than the formula's column 0,
+// since the panels of column 0 reach one unit left of it.
 struct PlanGeometry {
   float N = 0;
   float ro = 0;
@@ -17,9 +20,13 @@ struct PlanGeometry {
 
   PlanGeometry(float n, float extent, float x0, float y0)
       : N(n), ro(extent), originX(x0), originY(y0), s(n / (2.0f * extent)) {}
-  float px(float c) const { return ((originX + N) + 5.0f) + s * c; }
+  float px(float c) const { return ((originX + N) + 5.0f) + s * (c + 1.0f); }
   float py(float r) const { return (originY + N / 2.0f) + s * (ro - r); }
 };
+
+// The game window's client area: 840 x 553, or larger where the level's plan, which
+// reaches from column and row -1 to ro + 1, needs more; 840 x 553 for a level without plan.
+Size planClientSize(float N, float ro);
 
 // Draws the plan on the game window's own surface.
 void drawPlanMap(const World& world, WindowSurface& surface);

@@ -12,6 +12,30 @@ constexpr Rgb rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return (Rgb{r} << 16) | (Rgb{g} << 8) | Rgb{b};
 }
 
+// A pixel position, x to the right and y downward.
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const Point&) const = default;
+};
+
+// A width and a height in pixels.
+struct Size {
+  int width = 0;
+  int height = 0;
+  bool operator==(const Size&) const = default;
+};
+
+// A rectangle of whole pixels: left, top, width, height.
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int w = 0;
+  int h = 0;
+  bool contains(int px, int py) const { return px >= x && px < x + w && py >= y && py < y + h; }
+  bool operator==(const Rect&) const = default;
+};
+
 class Image {
  public:
   Image() = default;

@@ -7,6 +7,7 @@
 namespace quib {
 
 namespace vk {
+inline constexpr std::int16_t kReturn = 13;
 inline constexpr std::int16_t kEscape = 27;
 inline constexpr std::int16_t kSpace = 32;
 inline constexpr std::int16_t kLeft = 37;

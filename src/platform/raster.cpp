@@ -184,4 +184,13 @@ void outlineBox(Image& target, float x1, float y1, float x2, float y2, Rgb colou
   }
 }
 
+void fillRect(Image& target, const Rect& rect, Rgb colour) {
+  const int left = std::max(rect.x, 0);
+  const int right = std::min(rect.x + rect.w, target.width());
+  for (int y = std::max(rect.y, 0); y < std::min(rect.y + rect.h, target.height()); ++y) {
+    Rgb* row = target.row(y);
+    std::fill(row + left, row + std::max(left, right), colour);
+  }
+}
+
 }  // namespace quib

@@ -9,12 +9,6 @@
 
 namespace quib {
 
-struct Point {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  bool operator==(const Point&) const = default;
-};
-
 // Scales the whole of `source` into the rectangle (x, y, w, h) of `target`. A pixel is
 // painted when its centre lies inside the rectangle; it takes the source pixel under it.
 void stretchPaint(Image& target, const Image& source, float x, float y, float w, float h);
@@ -29,5 +23,7 @@ void drawLine(Image& target, float x1, float y1, float x2, float y2, Rgb colour)
 // The rectangle with these corners, both included: filled, or its outline only.
 void fillBox(Image& target, float x1, float y1, float x2, float y2, Rgb colour);
 void outlineBox(Image& target, float x1, float y1, float x2, float y2, Rgb colour);
+// Fills the whole pixels of the rectangle, clipped.
+void fillRect(Image& target, const Rect& rect, Rgb colour);
 
 }  // namespace quib

@@ -4,8 +4,6 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
-#include <algorithm>
-
 #include "platform/failure.hpp"
 
 namespace quib {
@@ -17,9 +15,10 @@ void startTtf() {
   }
 }
 
-std::uint8_t blend(std::uint32_t over, std::uint32_t under, std::uint32_t alpha) {
-  return static_cast<std::uint8_t>((over * alpha + under * (255 - alpha) + 127) / 255);
-}
+struct SurfaceFree {
+  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 }  // namespace
 
@@ -41,38 +40,29 @@ int Font::lineHeight() const {
   return TTF_FontLineSkip(font_.get());
 }
 
-void Font::draw(Image& target, int x, int y, const std::string& text, Rgb colour) const {
+GlyphStrip Font::render(const std::string& text) const {
   if (text.empty()) {
-    return;
+    return {};
   }
-  const SDL_Color ink{static_cast<Uint8>(colour >> 16), static_cast<Uint8>(colour >> 8),
-                      static_cast<Uint8>(colour), 255};
-  std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> rendered(
-      TTF_RenderUTF8_Blended(font_.get(), text.c_str(), ink), &SDL_FreeSurface);
+  const SDL_Color white{255, 255, 255, 255};
+  const SurfacePtr rendered(TTF_RenderUTF8_Blended(font_.get(), text.c_str(), white));
   if (!rendered) {
-    return;
+    throw Failure("cannot draw the text \"" + text + "\": " + TTF_GetError());
   }
-  std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> argb(
-      SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0), &SDL_FreeSurface);
+  const SurfacePtr argb(SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));
   if (!argb) {
-    return;
+    throw Failure("cannot draw the text \"" + text + "\": " + SDL_GetError());
   }
-  const int right = std::min(target.width(), x + argb->w);
-  const int bottom = std::min(target.height(), y + argb->h);
-  for (int py = std::max(0, y); py < bottom; ++py) {
-    const auto* from =
-        reinterpret_cast<const std::uint32_t*>(static_cast<const Uint8*>(argb->pixels) +
-                                               static_cast<std::ptrdiff_t>(py - y) * argb->pitch);
-    for (int px = std::max(0, x); px < right; ++px) {
-      const std::uint32_t pixel = from[px - x];
-      const std::uint32_t alpha = pixel >> 24;
-      const Rgb under = target.at(px, py);
-      target.set(px, py,
-                 rgb(blend((pixel >> 16) & 0xff, (under >> 16) & 0xff, alpha),
-                     blend((pixel >> 8) & 0xff, (under >> 8) & 0xff, alpha),
-                     blend(pixel & 0xff, under & 0xff, alpha)));
+  GlyphStrip strip{argb->w, argb->h, {}};
+  strip.coverage.reserve(static_cast<std::size_t>(argb->w) * static_cast<std::size_t>(argb->h));
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* from = reinterpret_cast<const std::uint32_t*>(
+        static_cast<const Uint8*>(argb->pixels) + static_cast<std::ptrdiff_t>(y) * argb->pitch);
+    for (int x = 0; x < argb->w; ++x) {
+      strip.coverage.push_back(static_cast<std::uint8_t>(from[x] >> 24));
     }
   }
+  return strip;
 }
 
 }  // namespace quib

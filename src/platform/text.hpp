@@ -1,10 +1,10 @@
-// Text in the game window's font, rendered with SDL_ttf onto memory pictures.
+// Text in the game's font, rendered with SDL_ttf into glyph strips.
 #pragma once
 
 #include <memory>
 #include <string>
 
-#include "platform/image.hpp"
+#include "platform/glyphs.hpp"
 
 struct _TTF_Font;  // NOLINT(bugprone-reserved-identifier): SDL_ttf's own name
 
@@ -12,7 +12,7 @@ namespace quib {
 
 class Font {
  public:
-  // The game window's font: DejaVu Sans at the size of a classic dialog font.
+  // The windows' font: DejaVu Sans at the size of a classic dialog font.
   static constexpr const char* kDefaultPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
   static constexpr int kDefaultPoints = 11;
 
@@ -22,8 +22,9 @@ class Font {
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
 
-  // Draws `text` with its top-left corner at (x, y), blended over what lies there.
-  void draw(Image& target, int x, int y, const std::string& text, Rgb colour) const;
+  // The text (UTF-8) as one line of glyphs, a line high; empty for empty text. Throws
+  // Failure when the font renderer fails.
+  GlyphStrip render(const std::string& text) const;
   int lineHeight() const;
 
  private:

@@ -10,6 +10,11 @@ namespace quib {
 WindowSurface::WindowSurface(const Font& font)
     : font_(font), pixels_(kWidth, kHeight, kBackColour) {}
 
+void WindowSurface::resize(int width, int height) {
+  pixels_ = Image(width, height, kBackColour);
+  textY_ = 0;
+}
+
 void WindowSurface::clear() {
   pixels_.fill(kBackColour);
   textY_ = 0;
@@ -17,7 +22,7 @@ void WindowSurface::clear() {
 
 void WindowSurface::printNumber(std::int16_t number) {
   const std::string text = (number >= 0 ? " " : "") + std::to_string(number);
-  font_.draw(pixels_, 0, textY_, text, kTextColour);
+  drawGlyphs(pixels_, 0, textY_, font_.render(text), kTextColour);
   textY_ += font_.lineHeight();
 }
 

@@ -17,13 +17,16 @@ enum class LineStyle { kLine, kBox, kFilledBox };
 
 class WindowSurface {
  public:
-  static constexpr int kWidth = 840;  // client area at 1x
+  // The client area at 1x, unless a level's plan needs more room.
+  static constexpr int kWidth = 840;
   static constexpr int kHeight = 553;
   static constexpr Rgb kBackColour = rgb(212, 208, 200);
   static constexpr Rgb kTextColour = rgb(0, 0, 0);
 
   explicit WindowSurface(const Font& font);
 
+  // A new size wipes the surface.
+  void resize(int width, int height);
   // Wipes text and lines; the text position returns to the top-left corner.
   void clear();
   // Decimal text at the text position; a non-negative number gets a blank before it.

@@ -1,20 +1,24 @@
-// Start-up of the game window and its event loop.
+// Start-up of the game window: the pictures, the level and the viewer, in the game's order.
 #include "ui/game_window.hpp"
 
 #include <filesystem>
 
+#include "control/plan_map.hpp"
 #include "platform/failure.hpp"
 #include "platform/paths.hpp"
 #include "platform/picture_file.hpp"
-#include "platform/sound.hpp"
-#include "platform/window.hpp"
 #include "world/level_file.hpp"
 
 namespace quib {
 
 GameWindow::GameWindow(const Font& font) : screen_(std::make_unique<GameScreen>(font)) {}
 
-void GameWindow::Form_Load(const std::string& driveX) {
+void GameWindow::Form_Load(const std::string& driveX,
+                           const std::function<void()>& hideStartScreen) {
+  // The start screen goes first, so that a start-up that fails leaves no window behind.
+  if (hideStartScreen) {
+    hideStartScreen();
+  }
   GameScreen& s = *screen_;
   // The backdrop is read afresh for each surface, as the game always has.
   for (ViewSurface& surface : s.views.Picture1) {
@@ -34,6 +38,8 @@ void GameWindow::Form_Load(const std::string& driveX) {
     throw Failure(level.error);
   }
   placeViewer(s.world, level.n);
+  const Size client = planClientSize(s.world.N, s.world.ro);
+  s.own.resize(client.width, client.height);
 }
 
 Image GameWindow::clientArea() const {
@@ -56,34 +62,6 @@ std::string enterGameFolder(const std::optional<std::string>& gameDir) {
   const GameFolder folder = shippedGameFolder();
   enterFolder(folder.bin());
   return driveXFolder(folder.pictures());
-}
-
-int playGame(const std::string& driveX) {
-  Window window(kGameCaption, WindowSurface::kWidth, WindowSurface::kHeight);
-  const Font font;
-  GameWindow game(font);
-  game.Form_Load(driveX);
-  window.show();
-  window.present(game.clientArea());
-  for (;;) {
-    const WindowEvent event = window.waitEvent();
-    switch (event.kind) {
-      case WindowEvent::Kind::kClose:
-        return 0;
-      case WindowEvent::Kind::kExposed:
-        window.present(game.clientArea());
-        break;
-      case WindowEvent::Kind::kKeyDown:
-        if (game.keyDown(event.keyCode) == KeyAction::kEndProgram) {
-          // The printed code stays on screen while the sound plays.
-          window.present(game.clientArea());
-          playSoundToEnd(kSoundFile);
-          return 0;
-        }
-        window.present(game.clientArea());
-        break;
-    }
-  }
 }
 
 }  // namespace quib

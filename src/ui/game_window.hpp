@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,22 +13,25 @@
 
 namespace quib {
 
-inline constexpr const char* kGameCaption = "Find Quib, please";
 inline constexpr const char* kSoundFile = "tada.wav";
 
 class GameWindow {
  public:
   explicit GameWindow(const Font& font);
 
-  // Lays the views over each other, loads the five pictures from drive X (the backdrop
-  // twice, then wall, lift, door and power switch), reads the level from beside the working
-  // directory and places the viewer. Draws no frame. Throws Failure naming the file.
-  void Form_Load(const std::string& driveX);
+  // Hides the start screen, lays the views over each other, loads the five pictures from
+  // drive X (the backdrop twice, then wall, lift, door and power switch), reads the level
+  // from beside the working directory, places the viewer and sizes the client area for the
+  // level's plan. Draws no frame. Throws Failure naming the file that fails.
+  void Form_Load(const std::string& driveX, const std::function<void()>& hideStartScreen = {});
 
   KeyAction keyDown(std::int16_t keyCode) { return Picture1_KeyDown(*screen_, keyCode); }
 
   // The client area as seen: the window's own surface with the shown view at (16, 16).
   Image clientArea() const;
+  Size clientSize() const {
+    return {screen_->own.pixels().width(), screen_->own.pixels().height()};
+  }
 
   const GameScreen& screen() const { return *screen_; }
   GameScreen& screen() { return *screen_; }
@@ -39,9 +43,5 @@ class GameWindow {
 // Where a run of the game takes its files from: `--game DIR`, or the shipped folder.
 // Enters the folder's bin/ as the working directory and returns drive X's folder.
 std::string enterGameFolder(const std::optional<std::string>& gameDir);
-
-// Opens the real window and plays until Escape or the window is closed; returns the exit
-// status. Throws Failure when start-up fails.
-int playGame(const std::string& driveX);
 
 }  // namespace quib

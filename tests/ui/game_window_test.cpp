@@ -103,8 +103,10 @@ TEST_F(GameFolderTest, KeyCodeAndViewerMarkerAreShown) {
   game.Form_Load((root_ / "x").string());
   game.keyDown(38);  // viewer to (2, 2)
   const Image client = game.clientArea();
-  // s = 521 / 8; the viewer's marker is centred on (16 + 521 + 5 + 2 s, 16 + 260.5 + 2 s).
-  EXPECT_EQ(client.at(672, 407), rgb(255, 255, 0));
+  // s = 521 / 8; the viewer's marker is centred on (16 + 521 + 5 + 3 s, 16 + 260.5 + 2 s),
+  // on a client area widened to 937 x 607 for the plan of so small a level.
+  EXPECT_EQ(game.clientSize(), (Size{937, 607}));
+  EXPECT_EQ(client.at(737, 407), rgb(255, 255, 0));
   int inked = 0;
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 30; ++x) {

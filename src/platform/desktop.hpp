@@ -1,0 +1,71 @@
+// What the game needs of the desktop: windows showing memory pictures, their events, sound.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/image.hpp"
+
+namespace quib {
+
+// A top-level window as the game asks for it.
+struct WindowSpec {
+  std::string caption;
+  int width = 0;  // client area, in pixels
+  int height = 0;
+  // Where the client area's top-left corner goes; nothing lets the window system choose.
+  std::optional<Point> position;
+  bool resizable = false;
+  const Image* icon = nullptr;
+};
+
+// What reaches the game from the window system, translated at the boundary.
+struct DesktopEvent {
+  enum class Kind {
+    kTimeout,       // nothing happened before the wait ran out
+    kClose,         // the window's close control, or the whole session ends
+    kExposed,       // the window must be shown again (uncovered, resized)
+    kPointerMoved,  // x, y in client pixels
+    kPointerLeft,
+    kPointerDown,  // the primary button, x, y in client pixels
+    kPointerUp,
+    kKeyDown,  // keyCode: a virtual-key code; auto-repeat included
+    kKeyUp,
+  };
+  Kind kind = Kind::kTimeout;
+  int window = 0;  // DesktopWindow::id() of the window it concerns; 0 for none
+  int x = 0;
+  int y = 0;
+  std::int16_t keyCode = 0;
+};
+
+class DesktopWindow {
+ public:
+  virtual ~DesktopWindow() = default;
+  virtual int id() const = 0;
+  virtual void show() = 0;
+  virtual void hide() = 0;
+  // Shows the picture as the client area: scaled by the largest whole factor that fits the
+  // window's present size (shrunk with its aspect kept when even 1x does not), centred.
+  virtual void present(const Image& picture) = 0;
+};
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  // Opens a hidden window; throws Failure when the window system refuses.
+  virtual std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) = 0;
+  // The next event the game may act on, or kTimeout after `timeoutMs` (negative: no limit).
+  virtual DesktopEvent wait(int timeoutMs) = 0;
+  // Milliseconds on a clock that only goes forward.
+  virtual std::uint64_t now() const = 0;
+  // Plays the sound file and returns once it has been heard (see sound.hpp).
+  virtual void playSoundToEnd(const std::string& path) = 0;
+};
+
+// The real desktop, on SDL's video driver; throws Failure when there is no display.
+std::unique_ptr<Desktop> openDesktop();
+
+}  // namespace quib

@@ -1,0 +1,21 @@
+// The program's run: the start screen, "Start", the game window, and the ways it ends.
+#pragma once
+
+#include <string>
+
+#include "platform/desktop.hpp"
+#include "platform/text.hpp"
+
+namespace quib {
+
+struct PlayOptions {
+  std::string driveX;  // drive X's folder; the working directory is the game's bin/
+  int scale = 1;       // the game window opens at this many times its client area
+};
+
+// Shows the start screen and plays once "Start" is pressed. Returns the exit status: 0 when
+// the start screen or the game window is closed, or after Escape and its sound. Throws
+// Failure when the game's start-up fails, the start screen already hidden.
+int runProgram(Desktop& desktop, const Font& font, const PlayOptions& options);
+
+}  // namespace quib
