@@ -22,7 +22,8 @@ GameFolder shippedGameFolder() {
     throw Failure(std::string("cannot find the game folder: ") + SDL_GetError());
   }
   const std::string exeDir = base.get();
-  for (const std::string& candidate : {exeDir + "game", exeDir + "../share/quib/game"}) {
+  // Beside the executable in the build tree; where the installation put it otherwise.
+  for (const std::string& candidate : {exeDir + "game", exeDir + QUIB_GAME_FROM_BIN}) {
     std::error_code error;
     if (std::filesystem::is_directory(candidate, error)) {
       return {std::filesystem::weakly_canonical(candidate, error).string()};

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/failure.hpp"
+#include "platform/fit.hpp"
 #include "platform/keys.hpp"
 #include "platform/paths.hpp"
 #include "platform/picture_file.hpp"
@@ -88,6 +89,43 @@ TEST(Raster, RoundingIsHalfToEvenWithinRange) {
   EXPECT_EQ(roundToInt(-0.5f, -5, 5), 0);
   EXPECT_FALSE(roundToInt(1e10f, 0, 1000).has_value());
   EXPECT_FALSE(roundToInt(std::nanf(""), 0, 1000).has_value());
+}
+
+TEST(Fit, WholeFactorsCentredAndShrinkingKeepsTheAspect) {
+  const struct {
+    const char* what;
+    int windowWidth, windowHeight;
+    Rect place;
+  } cases[] = {
+      {"1x", 840, 553, {0, 0, 840, 553}},
+      {"2x exactly", 1680, 1106, {0, 0, 1680, 1106}},
+      {"full HD: 1x fits, 2x does not", 1920, 1080, {540, 263, 840, 553}},
+      {"1440p: 2x, centred", 2560, 1440, {440, 167, 1680, 1106}},
+      {"4K: 3x", 3840, 2160, {660, 250, 2520, 1659}},
+      {"too narrow", 420, 600, {0, 162, 420, 276}},
+      {"too low", 1000, 100, {424, 0, 151, 100}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(fitPicture(840, 553, c.windowWidth, c.windowHeight), c.place) << c.what;
+  }
+  EXPECT_EQ(fitPicture(840, 553, 0, 0), Rect{}) << "a window of no size";
+}
+
+TEST(Fit, ScaledPixelsAreCrispSquares) {
+  Image picture(3, 2);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) {
+      picture.set(x, y, rgb(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 9));
+    }
+  }
+  Image window(8, 5);
+  paintFitted(window, picture, kRed);  // 2x at (1, 0)
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      const bool inside = x >= 1 && x < 7 && y < 4;
+      EXPECT_EQ(window.at(x, y), inside ? picture.at((x - 1) / 2, y / 2) : kRed) << x << "," << y;
+    }
+  }
 }
 
 TEST(Keys, VirtualKeyCodes) {

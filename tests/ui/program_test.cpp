@@ -1,0 +1,189 @@
+// The program's run on a scripted desktop: which windows open, what they show, how it ends.
+#include "ui/program.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/failure.hpp"
+#include "ui/layouts.hpp"
+#include "ui/start_screen.hpp"
+
+namespace quib {
+namespace fs = std::filesystem;
+namespace {
+
+using Kind = DesktopEvent::Kind;
+
+// A desktop that plays back a script of events and remembers what the program did.
+class ScriptedDesktop final : public Desktop {
+ public:
+  struct Opened {
+    WindowSpec spec;
+    Image icon;
+    bool shown = false;
+    std::vector<Image> presented;
+  };
+
+  class Window final : public DesktopWindow {
+   public:
+    Window(ScriptedDesktop& desktop, int id) : desktop_(desktop), id_(id) {}
+    int id() const override { return id_; }
+    void show() override { record().shown = true; }
+    void hide() override { record().shown = false; }
+    void present(const Image& picture) override { record().presented.push_back(picture); }
+
+   private:
+    Opened& record() { return desktop_.opened[static_cast<std::size_t>(id_ - 1)]; }
+    ScriptedDesktop& desktop_;
+    int id_;
+  };
+
+  std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) override {
+    opened.push_back({spec, spec.icon != nullptr ? *spec.icon : Image(), false, {}});
+    return std::make_unique<Window>(*this, static_cast<int>(opened.size()));
+  }
+  DesktopEvent wait(int timeoutMs) override {
+    if (script.empty()) {
+      ADD_FAILURE() << "the program waits for more than the script holds";
+      return {Kind::kClose};
+    }
+    DesktopEvent event = script.front();
+    script.pop_front();
+    if (event.kind == Kind::kTimeout) {
+      EXPECT_GE(timeoutMs, 0) << "a timeout while nothing was due";
+      clock += static_cast<std::uint64_t>(timeoutMs);
+    }
+    return event;
+  }
+  std::uint64_t now() const override { return clock; }
+  void playSoundToEnd(const std::string& path) override { sounds.push_back(path); }
+
+  std::deque<DesktopEvent> script;
+  std::vector<Opened> opened;
+  std::vector<std::string> sounds;
+  std::uint64_t clock = 1000;
+};
+
+DesktopEvent keyDown(std::int16_t code, int window = 2) {
+  return {Kind::kKeyDown, window, 0, 0, code};
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("quib_program_" + std::to_string(getpid()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::copy(fs::path(QUIB_BIN_DIR) / "game", root_, fs::copy_options::recursive);
+    previous_ = fs::current_path();
+    fs::current_path(root_ / "bin");
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(root_);
+  }
+  int run(std::initializer_list<DesktopEvent> events, int scale = 1) {
+    desktop_.script.assign(events.begin(), events.end());
+    return runProgram(desktop_, font_, {(root_ / "x").string(), scale});
+  }
+
+  fs::path root_;
+  fs::path previous_;
+  Font font_;
+  ScriptedDesktop desktop_;
+};
+
+TEST_F(ProgramTest, ClosingTheStartScreenEndsWithoutAGame) {
+  EXPECT_EQ(run({{Kind::kPointerMoved, 1, 10, 10}, {Kind::kClose, 1}}), 0);
+  ASSERT_EQ(desktop_.opened.size(), 1u) << "no game window";
+  const auto& form2 = desktop_.opened[0];
+  EXPECT_EQ(form2.spec.caption, "Form2");
+  EXPECT_EQ(form2.spec.width, 312);
+  EXPECT_EQ(form2.spec.height, 213);
+  EXPECT_FALSE(form2.spec.position.has_value()) << "the window system places it";
+  EXPECT_FALSE(form2.spec.resizable);
+  EXPECT_EQ(form2.icon.width(), 32);
+  EXPECT_TRUE(form2.shown);
+  ASSERT_FALSE(form2.presented.empty());
+  EXPECT_EQ(form2.presented.front(), StartScreen(font_).picture());
+}
+
+TEST_F(ProgramTest, StartOpensTheGameWhichPlaysUntilEscape) {
+  EXPECT_EQ(run({keyDown(13, 1), keyDown(38), keyDown(38), keyDown(27)}), 0);
+  ASSERT_EQ(desktop_.opened.size(), 2u);
+  const auto& form2 = desktop_.opened[0];
+  const auto& form1 = desktop_.opened[1];
+  EXPECT_FALSE(form2.shown) << "hidden by the game's start-up";
+  EXPECT_EQ(form1.spec.caption, "Find Quib, please");
+  EXPECT_EQ(form1.spec.width, 840);
+  EXPECT_EQ(form1.spec.height, 553);
+  EXPECT_EQ(form1.spec.position, (Point{198, 93}));
+  EXPECT_TRUE(form1.spec.resizable);
+  EXPECT_EQ(form1.icon, form2.icon) << "both windows carry the icon";
+  EXPECT_TRUE(form1.shown);
+  ASSERT_EQ(form1.presented.size(), 4u) << "start-up, two steps, and Escape's code";
+  // Before the first key: only the backdrop, on the window's own colour.
+  const Image& first = form1.presented[0];
+  EXPECT_EQ(first.at(600, 400), WindowSurface::kBackColour) << "no plan yet";
+  EXPECT_NE(first.at(276, 276), WindowSurface::kBackColour) << "the backdrop";
+  EXPECT_NE(form1.presented[1], form1.presented[2]) << "each key shows a new frame";
+  EXPECT_EQ(desktop_.sounds, std::vector<std::string>{"tada.wav"});
+}
+
+TEST_F(ProgramTest, KeysReachTheGameWhicheverSurfaceIsShown) {
+  // Space changes nothing in the world, so every frame shows the same view from the other
+  // surface in turn: they must all look alike.
+  EXPECT_EQ(run({keyDown(32, 1),
+                 {Kind::kKeyUp, 1, 0, 0, 32},
+                 keyDown(32),
+                 keyDown(32),
+                 keyDown(32),
+                 {Kind::kClose, 2}}),
+            0);
+  ASSERT_EQ(desktop_.opened.size(), 2u) << "Space pressed Start once released";
+  const auto& presented = desktop_.opened[1].presented;
+  ASSERT_EQ(presented.size(), 4u);
+  EXPECT_EQ(presented[1], presented[2]);
+  EXPECT_EQ(presented[2], presented[3]);
+  EXPECT_TRUE(desktop_.sounds.empty()) << "closing the window plays nothing";
+}
+
+TEST_F(ProgramTest, TooltipComesUpWhileTheProgramWaits) {
+  EXPECT_EQ(run({{Kind::kPointerMoved, 1, 150, 185}, {Kind::kTimeout}, {Kind::kClose, 1}}), 0);
+  EXPECT_EQ(desktop_.clock, 1500u) << "the wait ran to the tooltip's time";
+  const auto& presented = desktop_.opened[0].presented;
+  ASSERT_EQ(presented.size(), 3u);
+  EXPECT_NE(presented[2], presented[1]) << "the tooltip shows";
+}
+
+TEST_F(ProgramTest, ScaleOpensTheWindowLarger) {
+  EXPECT_EQ(run({keyDown(13, 1), {Kind::kClose, 2}}, 2), 0);
+  ASSERT_EQ(desktop_.opened.size(), 2u);
+  EXPECT_EQ(desktop_.opened[1].spec.width, 1680);
+  EXPECT_EQ(desktop_.opened[1].spec.height, 1106);
+  EXPECT_EQ(desktop_.opened[1].presented[0].width(), 840) << "the client area stays at 1x";
+}
+
+TEST_F(ProgramTest, FailedStartUpLeavesNoWindow) {
+  fs::remove(root_ / "x" / "door.bmp");
+  desktop_.script = {keyDown(13, 1)};
+  try {
+    runProgram(desktop_, font_, {(root_ / "x").string(), 1});
+    ADD_FAILURE() << "started without door.bmp";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(std::string(failure.what()), "cannot load picture " +
+                                               (root_ / "x" / "door.bmp").string() +
+                                               ": No such file or directory");
+  }
+  ASSERT_EQ(desktop_.opened.size(), 1u) << "no game window";
+  EXPECT_FALSE(desktop_.opened[0].shown) << "the start screen was hidden first";
+}
+
+}  // namespace
+}  // namespace quib
