@@ -8,14 +8,24 @@
 #include <string>
 
 #include "control/key_handler.hpp"
-#include "platform/keys.hpp"
+#include "platform/text.hpp"
+#include "world/key_codes.hpp"
 
 namespace {
 
-std::unique_ptr<quib::GameScreen> screen(const quib::Font& font, std::int32_t code) {
-  auto s = std::make_unique<quib::GameScreen>(font);
-  for (int i = 0; i <= 100; ++i) {
-    for (int j = 0; j <= 100; ++j) {
+// The game window's parts, as the key handler works on them.
+struct Scene {
+  explicit Scene(const quib::TextRenderer& text) : own(text) {}
+  quib::World world;
+  quib::ImageHolders images;
+  quib::ViewPair views;
+  quib::WindowSurface own;
+};
+
+std::unique_ptr<Scene> screen(const quib::Font& font, std::int32_t code) {
+  auto s = std::make_unique<Scene>(font);
+  for (int i = 0; i <= quib::kGridMax; ++i) {
+    for (int j = 0; j <= quib::kGridMax; ++j) {
       s->world.labmap(i, j, 0) = code;
       s->world.labmap(i, j, 1) = code;
     }
@@ -23,11 +33,12 @@ std::unique_ptr<quib::GameScreen> screen(const quib::Font& font, std::int32_t co
   const quib::Image face(64, 64, quib::rgb(150, 70, 40));
   s->images = {face, face, face, face};
   for (quib::ViewSurface& surface : s->views.Picture1) {
-    surface.setBackdrop(quib::Image(521, 521, quib::rgb(60, 60, 80)));
+    surface.setBackdrop(
+        quib::Image(quib::ViewSurface::kExtent, quib::ViewSurface::kExtent, quib::rgb(60, 60, 80)));
   }
   s->views.Picture1[0].setVisible(true);
-  s->world.N = 521;
-  quib::placeViewer(s->world, 100);
+  s->world.N = s->views.Picture1[0].extent();
+  quib::placeViewer(s->world, quib::kGridMax);
   s->world.Y = 0;  // column 50, row 0, eye at mid-height
   return s;
 }
@@ -36,7 +47,7 @@ void keyChain(benchmark::State& state, std::int32_t code) {
   const quib::Font font;
   auto s = screen(font, code);
   for (auto _ : state) {
-    quib::Picture1_KeyDown(*s, quib::vk::kSpace);
+    quib::Picture1_KeyDown(s->world, s->images, s->views, s->own, quib::vk::kSpace);
     benchmark::DoNotOptimize(s->views.Picture1[0].pixels().at(260, 260));
   }
 }

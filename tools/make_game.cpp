@@ -1,4 +1,5 @@
-// quib-makegame: draws the shipped pictures and synthesises the chime of the game folder.
+// quib-makegame: makes the shipped game folder: draws the pictures, synthesises the chime and
+// writes the hand-made level.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -7,11 +8,16 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "canvas/image.hpp"
+#include "canvas/view_surface.hpp"
 #include "platform/chime.hpp"
-#include "platform/image.hpp"
+#include "platform/failure.hpp"
+#include "platform/picture_file.hpp"
+#include "world/level_file.hpp"
 
 namespace {
 
@@ -25,54 +31,34 @@ void put(std::ofstream& out, std::uint32_t value, int bytes) {
   }
 }
 
-bool writeBmp(const Image& image, const std::string& path) {
+// A mono 16-bit PCM WAV file: the RIFF header, the format chunk, the samples.
+void writeWav(const std::vector<std::int16_t>& samples, int rate, const std::string& path) {
+  constexpr std::uint32_t kFormatChunkSize = 16;
+  constexpr std::uint32_t kPcm = 1;
+  constexpr std::uint32_t kChannels = 1;
+  constexpr std::uint32_t kBytesPerSample = 2;
+  constexpr std::uint32_t kRiffOverhead = 36;  // the chunks' headers after "RIFF" and its size
   std::ofstream out(path, std::ios::binary);
-  const auto w = static_cast<std::uint32_t>(image.width());
-  const auto h = static_cast<std::uint32_t>(image.height());
-  const std::uint32_t rowBytes = (w * 3 + 3) / 4 * 4;
-  out << "BM";
-  put(out, 54 + rowBytes * h, 4);
-  put(out, 0, 4);
-  put(out, 54, 4);
-  put(out, 40, 4);
-  put(out, w, 4);
-  put(out, h, 4);
-  put(out, 1, 2);
-  put(out, 24, 2);
-  put(out, 0, 4);
-  put(out, rowBytes * h, 4);
-  put(out, 2835, 4);
-  put(out, 2835, 4);
-  put(out, 0, 4);
-  put(out, 0, 4);
-  for (int y = image.height() - 1; y >= 0; --y) {  // bottom row first
-    for (int x = 0; x < image.width(); ++x) {
-      put(out, image.at(x, y), 3);  // 0x00RRGGBB little-endian is B, G, R
-    }
-    put(out, 0, static_cast<int>(rowBytes - w * 3));
-  }
-  return static_cast<bool>(out);
-}
-
-bool writeWav(const std::vector<std::int16_t>& samples, int rate, const std::string& path) {
-  std::ofstream out(path, std::ios::binary);
-  const auto bytes = static_cast<std::uint32_t>(samples.size() * 2);
+  const auto bytes = static_cast<std::uint32_t>(samples.size() * kBytesPerSample);
   out << "RIFF";
-  put(out, 36 + bytes, 4);
+  put(out, kRiffOverhead + bytes, 4);
   out << "WAVEfmt ";
-  put(out, 16, 4);
-  put(out, 1, 2);  // PCM
-  put(out, 1, 2);  // mono
+  put(out, kFormatChunkSize, 4);
+  put(out, kPcm, 2);
+  put(out, kChannels, 2);
   put(out, static_cast<std::uint32_t>(rate), 4);
-  put(out, static_cast<std::uint32_t>(rate) * 2, 4);
-  put(out, 2, 2);
-  put(out, 16, 2);
+  put(out, static_cast<std::uint32_t>(rate) * kChannels * kBytesPerSample, 4);
+  put(out, kChannels * kBytesPerSample, 2);
+  put(out, kBytesPerSample * 8, 2);
   out << "data";
   put(out, bytes, 4);
   for (const std::int16_t sample : samples) {
     put(out, static_cast<std::uint16_t>(sample), 2);
   }
-  return static_cast<bool>(out);
+  out.close();
+  if (!out) {
+    throw quib::Failure("cannot write " + path);
+  }
 }
 
 Image paint(int w, int h, const std::function<Rgb(int, int)>& shade) {
@@ -110,16 +96,19 @@ Rgb shift(Rgb colour, int by) {
   return rgb(channel(16), channel(8), channel(0));
 }
 
-// Ceiling above, floor below, meeting at the view's horizon (row 260 of 521).
+// Ceiling above, floor below, meeting at the view's horizon, the middle row of the view.
 Image backdrop() {
-  return paint(521, 521, [](int x, int y) {
-    if (y < 260) {
-      return shift(mix(rgb(40, 44, 60), rgb(96, 100, 118), y / 260.0), grain(x, y) / 3);
+  constexpr int kSide = quib::ViewSurface::kExtent;
+  constexpr int kHorizon = kSide / 2;
+  return paint(kSide, kSide, [](int x, int y) {
+    if (y < kHorizon) {
+      return shift(mix(rgb(40, 44, 60), rgb(96, 100, 118), y / double{kHorizon}), grain(x, y) / 3);
     }
-    if (y == 260) {
+    if (y == kHorizon) {
       return rgb(30, 30, 30);
     }
-    return shift(mix(rgb(70, 62, 50), rgb(150, 136, 110), (y - 260) / 260.0), grain(x, y) / 2);
+    return shift(mix(rgb(70, 62, 50), rgb(150, 136, 110), (y - kHorizon) / double{kHorizon}),
+                 grain(x, y) / 2);
   });
 }
 
@@ -177,26 +166,44 @@ Image powerSwitch() {
   });
 }
 
+// Reads the hand-made level and writes it in the file's own form: a level that does not read
+// stops the build.
+void copyLevel(const std::string& from, const std::filesystem::path& to) {
+  auto labmap = std::make_unique<quib::Labmap>();
+  const quib::LevelRead level = quib::readLevel(from, *labmap);
+  if (!level.ok()) {
+    throw quib::Failure(level.error);
+  }
+  std::filesystem::create_directories(to.parent_path());
+  std::ofstream out(to, std::ios::binary);
+  quib::writeLevel(out, *labmap, level.n);
+  out.close();
+  if (!out) {
+    throw quib::Failure("cannot write " + to.string());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: quib-makegame GAME_FOLDER\n";
+  if (argc != 3) {
+    std::cerr << "usage: quib-makegame GAME_FOLDER LEVEL\n";
     return 2;
   }
   const std::filesystem::path root = argv[1];
-  std::error_code error;
-  std::filesystem::create_directories(root / "x", error);
-  std::filesystem::create_directories(root / "bin", error);
-  const bool ok = writeBmp(backdrop(), (root / "x" / "p3.bmp").string()) &&
-                  writeBmp(brickWall(), (root / "x" / "wall.bmp").string()) &&
-                  writeBmp(door(), (root / "x" / "door.bmp").string()) &&
-                  writeBmp(lift(), (root / "x" / "lift.bmp").string()) &&
-                  writeBmp(powerSwitch(), (root / "x" / "powon.bmp").string()) &&
-                  writeWav(quib::synthesizeChime(quib::kChimeRate, 1.0), quib::kChimeRate,
-                           (root / "bin" / "tada.wav").string());
-  if (!ok) {
-    std::cerr << "quib-makegame: cannot write the game folder " << root.string() << '\n';
+  try {
+    std::filesystem::create_directories(root / "x");
+    std::filesystem::create_directories(root / "bin");
+    quib::saveBmp(backdrop(), (root / "x" / "p3.bmp").string());
+    quib::saveBmp(brickWall(), (root / "x" / "wall.bmp").string());
+    quib::saveBmp(door(), (root / "x" / "door.bmp").string());
+    quib::saveBmp(lift(), (root / "x" / "lift.bmp").string());
+    quib::saveBmp(powerSwitch(), (root / "x" / "powon.bmp").string());
+    writeWav(quib::synthesizeChime(quib::kChimeRate, 1.0), quib::kChimeRate,
+             (root / "bin" / "tada.wav").string());
+    copyLevel(argv[2], root / "lab" / "firstwin.lab" / "level0.dat");
+  } catch (const std::exception& error) {
+    std::cerr << "quib-makegame: " << error.what() << '\n';
     return 1;
   }
   return 0;

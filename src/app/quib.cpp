@@ -9,6 +9,7 @@
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
 #include "platform/session.hpp"
+#include "platform/text.hpp"
 #include "ui/game_window.hpp"
 #include "ui/program.hpp"
 

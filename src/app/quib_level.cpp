@@ -37,19 +37,6 @@ std::string summary(const std::string& path, const quib::Labmap& labmap, int n) 
   return line;
 }
 
-// Writes the level in the file's own order, one column per line, so it reads back as is.
-void writeLevel(std::ostream& out, const quib::Labmap& labmap, int n) {
-  out << n << '\n';
-  for (int i = 0; i <= n; ++i) {
-    for (int j = 0; j <= n; ++j) {
-      for (int k = 0; k <= 1; ++k) {
-        out << (j == 0 && k == 0 ? "" : ",") << labmap(i, j, k);
-      }
-    }
-    out << '\n';
-  }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,7 +65,7 @@ int main(int argc, char** argv) {
   auto world = std::make_unique<quib::World>();
   const quib::LevelRead level = quib::readLevel(path, world->labmap);
   if (!level.ok()) {
-    std::cerr << level.error << '\n';
+    std::cerr << "quib-level: " << level.error << '\n';
     return 1;
   }
   if (command == "check") {
@@ -93,7 +80,7 @@ int main(int argc, char** argv) {
       quib::RightRound(*world);
     }
   }
-  writeLevel(std::cout, world->labmap, level.n);
+  quib::writeLevel(std::cout, world->labmap, level.n);
   std::cout.flush();
   if (!std::cout) {
     std::cerr << "quib-level: cannot write the turned level to standard output\n";

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "platform/failure.hpp"
-#include "platform/keys.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/session.hpp"
 #include "platform/text.hpp"
 #include "ui/game_window.hpp"
 #include "ui/start_screen.hpp"
+#include "world/key_codes.hpp"
 
 namespace {
 

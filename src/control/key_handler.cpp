@@ -5,15 +5,16 @@
 
 namespace quib {
 
-KeyAction Picture1_KeyDown(GameScreen& screen, std::int16_t KeyCode) {
-  screen.own.clear();
-  screen.own.printNumber(KeyCode);
-  if (applyKey(screen.world, KeyCode) == KeyAction::kEndProgram) {
+KeyAction Picture1_KeyDown(World& world, const ImageHolders& images, ViewPair& views,
+                           WindowSurface& own, std::int16_t KeyCode) {
+  own.clear();
+  own.printNumber(KeyCode);
+  if (applyKey(world, KeyCode) == KeyAction::kEndProgram) {
     return KeyAction::kEndProgram;
   }
-  updateConerow(screen.world);
-  c(screen.world, screen.images, screen.views);
-  drawPlanMap(screen.world, screen.own);
+  updateConerow(world);
+  c(world, images, views);
+  drawPlanMap(world, own);
   return KeyAction::kDone;
 }
 

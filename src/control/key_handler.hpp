@@ -3,27 +3,17 @@
 
 #include <cstdint>
 
+#include "canvas/window_surface.hpp"
 #include "control/keys_dispatch.hpp"
-#include "platform/text.hpp"
-#include "platform/window_surface.hpp"
 #include "render/frame.hpp"
 #include "world/world.hpp"
 
 namespace quib {
 
-// What the game window holds: the world, the face bitmaps, the two views and its own
-// surface for the key code and the plan.
-struct GameScreen {
-  explicit GameScreen(const Font& font) : own(font) {}
-
-  World world;
-  ImageHolders images;
-  ViewPair views;
-  WindowSurface own;
-};
-
-// Runs one key-down. For Escape it stops after printing the code and returns kEndProgram:
+// Runs one key-down on the game window's parts: its world, its face bitmaps, its two views
+// and its own surface. For Escape it stops after printing the code and returns kEndProgram:
 // the caller plays the sound and ends the game, so no further frame is drawn.
-KeyAction Picture1_KeyDown(GameScreen& screen, std::int16_t KeyCode);
+KeyAction Picture1_KeyDown(World& world, const ImageHolders& images, ViewPair& views,
+                           WindowSurface& own, std::int16_t KeyCode);
 
 }  // namespace quib

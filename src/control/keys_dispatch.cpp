@@ -1,7 +1,7 @@
 // The key table: only the edges of the grid stop a step; no cell blocks the viewer.
 #include "control/keys_dispatch.hpp"
 
-#include "platform/keys.hpp"
+#include "world/key_codes.hpp"
 #include "world/turning.hpp"
 
 namespace quib {
@@ -35,7 +35,7 @@ KeyAction applyKey(World& world, std::int16_t keyCode) {
       RightRound(world);
       break;
     case vk::kNumpad8:
-      if (world.h < 7) {
+      if (world.h < kEyeMax) {
         ++world.h;
       }
       break;
@@ -50,17 +50,6 @@ KeyAction applyKey(World& world, std::int16_t keyCode) {
       break;
   }
   return KeyAction::kDone;
-}
-
-void updateConerow(World& world) {
-  world.conerow.right = (world.ro - world.X) + world.Y;
-  world.conerow.left = world.X + world.Y;
-  if (world.conerow.right > world.ro) {
-    world.conerow.right = world.ro;
-  }
-  if (world.conerow.left > world.ro) {
-    world.conerow.left = world.ro;
-  }
 }
 
 }  // namespace quib

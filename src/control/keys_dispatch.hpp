@@ -13,7 +13,4 @@ enum class KeyAction { kDone, kEndProgram };
 // effect changes nothing. Escape changes nothing either: it asks for the end of the game.
 KeyAction applyKey(World& world, std::int16_t keyCode);
 
-// The view-cone rows for the viewer's current place, each clamped to the extent.
-void updateConerow(World& world);
-
 }  // namespace quib

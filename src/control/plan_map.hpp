@@ -1,10 +1,16 @@
 // The top-down plan of the whole level beside the view, with the viewer's marker.
 #pragma once
 
-#include "platform/window_surface.hpp"
+#include "canvas/window_surface.hpp"
+#include "world/level_codes.hpp"
 #include "world/world.hpp"
 
 namespace quib {
+
+// Between the view's right edge and the plan's leftmost shape, in window pixels.
+inline constexpr float kPlanGap = 5.0f;
+inline constexpr float kViewerMarkerDivisor = 8.0f;
+inline constexpr Rgb kViewerMarkerColour = rgb(255, 255, 0);
 
 // Plan coordinates of grid points: s = N / (2 ro), px(c) = x0 + N + 5 + s (c + 1) and
 // py(r) = y0 + N / 2 + s (ro - r), forward (larger rows) pointing up.
@@ -20,7 +26,7 @@ struct PlanGeometry {
 
   PlanGeometry(float n, float extent, float x0, float y0)
       : N(n), ro(extent), originX(x0), originY(y0), s(n / (2.0f * extent)) {}
-  float px(float c) const { return ((originX + N) + 5.0f) + s * (c + 1.0f); }
+  float px(float c) const { return ((originX + N) + kPlanGap) + s * (c + 1.0f); }
   float py(float r) const { return (originY + N / 2.0f) + s * (ro - r); }
 };
 
@@ -59,38 +65,32 @@ void forEachPlanShape(const World& world, const PlanGeometry& g, Draw&& draw) {
         continue;
       }
       for (int k = 0; k <= 1; ++k) {
-        const std::int32_t code = world.labmap(*column, *row, k);
         const auto fk = static_cast<float>(k);
-        if (code == 1) {
-          segment(i, j, fk, rgb(128, 0, 128));
-        }
-        if (code == 2) {
-          segment(i, j, fk, rgb(0, 0, 255));
-        }
-        if (code == 3) {
-          marker(i, j, s / 4.0f, rgb(255, 255, 0));
-        }
-        // Code 8 is looked up in layer 0 whatever the layer, so it is drawn twice.
-        if (world.labmap(*column, *row, 0) == 8) {
-          marker(i, j, s / 4.0f, rgb(0, 255, 0));
-        }
-        if (code == 4) {
-          marker(i, j, s / 8.0f, rgb(0, 0, 128));
-        }
-        if (code == 5) {
-          segment(i, j, fk, rgb(0, 255, 0));
-        }
-        if (code == 6) {
-          draw(LineStyle::kBox, g.px(i - 1.0f), g.py(j + 1.0f), g.px(i + 1.0f), g.py(j - 1.0f),
-               rgb(0, 255, 255));
-        }
-        if (code == 7) {
-          segment(i, j, fk, rgb(128, 128, 128));
+        for (const CodeMeaning& meaning : kCodeMeanings) {
+          if (world.labmap(*column, *row, meaning.planLooksAtLayer0 ? 0 : k) != meaning.code) {
+            continue;
+          }
+          const Rgb colour = meaning.planColour;
+          switch (meaning.plan) {
+            case PlanShape::kSegment:
+              segment(i, j, fk, colour);
+              break;
+            case PlanShape::kMarker:
+              marker(i, j, s / meaning.markerDivisor, colour);
+              break;
+            case PlanShape::kFrame:
+              draw(LineStyle::kBox, g.px(i - 1.0f), g.py(j + 1.0f), g.px(i + 1.0f), g.py(j - 1.0f),
+                   colour);
+              break;
+            case PlanShape::kNone:
+              break;
+          }
         }
       }
     }
   }
-  marker(world.X, world.Y, s / 8.0f, rgb(255, 255, 0));
+  // The viewer's marker, last and so on top: as small as a blue marker, yellow.
+  marker(world.X, world.Y, s / kViewerMarkerDivisor, kViewerMarkerColour);
 }
 
 }  // namespace quib

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/image.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/failure.hpp"
+#include "platform/sdl_support.hpp"
 
 namespace quib {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 bool hasDisplay() {
   const char* driver = std::getenv("SDL_VIDEODRIVER");
   const std::string_view chosen = driver != nullptr ? driver : "";
-  if (chosen == "dummy" || chosen == "offscreen") {
+  if (showsNothing(chosen)) {
     return false;
   }
   const char* x11 = std::getenv("DISPLAY");

@@ -13,7 +13,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/bmp_format.hpp"
 #include "platform/failure.hpp"
+#include "platform/sdl_support.hpp"
 
 namespace quib {
 namespace {
@@ -40,27 +42,27 @@ void checkHeader(const std::string& path) {
   if (!in) {
     fail(std::strerror(errno != 0 ? errno : ENOENT));
   }
-  unsigned char header[54] = {};
+  unsigned char header[bmp::kHeadersSize] = {};
   in.read(reinterpret_cast<char*>(header), sizeof header);
   const auto got = static_cast<std::size_t>(in.gcount());
-  if (got < 26 || header[0] != 'B' || header[1] != 'M') {
+  if (got < bmp::kFileHeaderSize + bmp::kCoreHeaderSize || header[0] != 'B' || header[1] != 'M') {
     fail("not a BMP picture");
   }
-  const std::uint32_t dataOffset = le(header + 10, 4);
-  const std::uint32_t infoSize = le(header + 14, 4);
+  const std::uint32_t dataOffset = le(header + bmp::kDataOffset, 4);
+  const std::uint32_t infoSize = le(header + bmp::kInfoSize, 4);
   std::int64_t width = 0;
   std::int64_t height = 0;
   std::uint32_t bits = 0;
-  std::uint32_t compression = 0;
-  if (infoSize == 12) {
-    width = le(header + 18, 2);
-    height = le(header + 20, 2);
-    bits = le(header + 24, 2);
-  } else if (infoSize >= 40 && got >= 34) {
-    width = static_cast<std::int32_t>(le(header + 18, 4));
-    height = static_cast<std::int32_t>(le(header + 22, 4));
-    bits = le(header + 28, 2);
-    compression = le(header + 30, 4);
+  std::uint32_t compression = bmp::kUncompressed;
+  if (infoSize == bmp::kCoreHeaderSize) {
+    width = le(header + bmp::kCoreWidth, 2);
+    height = le(header + bmp::kCoreHeight, 2);
+    bits = le(header + bmp::kCoreBitCount, 2);
+  } else if (infoSize >= bmp::kInfoHeaderSize && got >= bmp::kImageSize) {
+    width = static_cast<std::int32_t>(le(header + bmp::kWidth, 4));
+    height = static_cast<std::int32_t>(le(header + bmp::kHeight, 4));
+    bits = le(header + bmp::kBitCount, 2);
+    compression = le(header + bmp::kCompression, 4);
   } else {
     fail("not a BMP picture (unknown header)");
   }
@@ -73,9 +75,8 @@ void checkHeader(const std::string& path) {
          " pixels, larger than " + std::to_string(kMaxPictureSide) + " a side");
   }
   // Uncompressed rows are padded to four bytes; compressed pixels have no fixed size.
-  if (compression == 0 || compression == 3) {
-    const std::int64_t rowBytes = (width * bits + 31) / 32 * 4;
-    const std::int64_t needed = std::int64_t{dataOffset} + rowBytes * height;
+  if (compression == bmp::kUncompressed || compression == bmp::kBitFields) {
+    const std::int64_t needed = std::int64_t{dataOffset} + bmp::rowBytes(width, bits) * height;
     const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, error));
     if (error || size < needed) {
       fail("file is too short for its " + std::to_string(width) + " x " + std::to_string(height) +
@@ -84,28 +85,20 @@ void checkHeader(const std::string& path) {
   }
 }
 
-using SurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
-
 }  // namespace
 
 Image loadPicture(const std::string& path) {
   checkHeader(path);
-  SurfacePtr loaded(SDL_LoadBMP(path.c_str()), &SDL_FreeSurface);
-  if (!loaded) {
-    throw Failure("cannot load picture " + path + ": " + SDL_GetError());
-  }
-  SurfacePtr argb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0),
-                  &SDL_FreeSurface);
+  const SurfacePtr loaded(SDL_LoadBMP(path.c_str()));
+  const auto argb = loaded ? argbPixelsOf(loaded.get()) : std::nullopt;
   if (!argb) {
     throw Failure("cannot load picture " + path + ": " + SDL_GetError());
   }
-  Image image(argb->w, argb->h);
-  for (int y = 0; y < argb->h; ++y) {
-    const auto* from =
-        reinterpret_cast<const std::uint32_t*>(static_cast<const unsigned char*>(argb->pixels) +
-                                               static_cast<std::ptrdiff_t>(y) * argb->pitch);
-    for (int x = 0; x < argb->w; ++x) {
-      image.set(x, y, from[x] & 0xffffffu);
+  Image image(argb->width, argb->height);
+  constexpr std::uint32_t kNoAlpha = 0xffffffu;
+  for (int y = 0; y < argb->height; ++y) {
+    for (int x = 0; x < argb->width; ++x) {
+      image.set(x, y, argb->pixels[static_cast<std::size_t>(y * argb->width + x)] & kNoAlpha);
     }
   }
   return image;
@@ -131,6 +124,47 @@ void savePng(const Image& image, const std::string& path) {
     const std::string reason = png.message[0] != '\0' ? png.message : std::strerror(errno);
     png_image_free(&png);
     throw Failure("cannot write picture " + path + ": " + reason);
+  }
+}
+
+void saveBmp(const Image& image, const std::string& path) {
+  constexpr std::uint32_t kBits = 24;
+  constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dots an inch
+  const auto width = static_cast<std::uint32_t>(image.width());
+  const auto height = static_cast<std::uint32_t>(image.height());
+  const auto rowBytes = static_cast<std::uint32_t>(bmp::rowBytes(width, kBits));
+  std::vector<unsigned char> bytes(bmp::kHeadersSize + std::size_t{rowBytes} * height, 0);
+  const auto put = [&](int at, std::uint32_t value, int size) {
+    for (int k = 0; k < size; ++k) {
+      bytes[static_cast<std::size_t>(at + k)] = static_cast<unsigned char>(value >> (8 * k));
+    }
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put(bmp::kFileSize, static_cast<std::uint32_t>(bytes.size()), 4);
+  put(bmp::kDataOffset, bmp::kHeadersSize, 4);
+  put(bmp::kInfoSize, bmp::kInfoHeaderSize, 4);
+  put(bmp::kWidth, width, 4);
+  put(bmp::kHeight, height, 4);
+  put(bmp::kPlanes, 1, 2);
+  put(bmp::kBitCount, kBits, 2);
+  put(bmp::kCompression, bmp::kUncompressed, 4);
+  put(bmp::kImageSize, rowBytes * height, 4);
+  put(bmp::kPixelsPerMetreX, kPixelsPerMetre, 4);
+  put(bmp::kPixelsPerMetreY, kPixelsPerMetre, 4);
+  for (std::uint32_t row = 0; row < height; ++row) {
+    const Rgb* from = image.row(static_cast<int>(height - 1 - row));
+    const int at = static_cast<int>(bmp::kHeadersSize + row * rowBytes);
+    for (std::uint32_t x = 0; x < width; ++x) {
+      put(at + static_cast<int>(3 * x), from[x], 3);  // 0x00RRGGBB little-endian: B, G, R
+    }
+  }
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    throw Failure("cannot write picture " + path + ": " + std::strerror(errno != 0 ? errno : EIO));
   }
 }
 

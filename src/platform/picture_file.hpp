@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/image.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 
@@ -16,5 +16,9 @@ Image loadPicture(const std::string& path);
 
 // Writes the picture as an RGB PNG; throws Failure naming the file when it cannot.
 void savePng(const Image& image, const std::string& path);
+
+// Writes the picture as a 24-bit BMP, bottom row first; throws Failure naming the file when it
+// cannot.
+void saveBmp(const Image& image, const std::string& path);
 
 }  // namespace quib

@@ -5,10 +5,11 @@
 #include <cstdio>
 #include <string>
 
+#include "canvas/fit.hpp"
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
-#include "platform/fit.hpp"
 #include "platform/keys.hpp"
+#include "platform/sdl_support.hpp"
 #include "platform/sound.hpp"
 
 namespace quib {
@@ -16,29 +17,6 @@ namespace {
 
 // The colour around a scaled client area.
 constexpr Rgb kWindowBack = rgb(212, 208, 200);
-
-// SDL's video subsystem, up for as long as the desktop is.
-class VideoSubsystem {
- public:
-  VideoSubsystem() {
-    // The game draws every pixel itself. Without this hint SDL opens a hidden OpenGL context
-    // to choose how to present, which loads the GL drivers (Mesa, LLVM) where they are
-    // installed: a quarter of a second at start, and buffers they never free.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-      throw Failure(std::string("cannot open the game window: no display (") + SDL_GetError() +
-                    ")");
-    }
-  }
-  ~VideoSubsystem() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
-  VideoSubsystem(const VideoSubsystem&) = delete;
-  VideoSubsystem& operator=(const VideoSubsystem&) = delete;
-};
-
-struct SurfaceFree {
-  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 // An SDL view of the picture's pixels, borrowed: the picture must outlive it.
 SurfacePtr borrow(const Image& picture) {
@@ -155,11 +133,15 @@ std::optional<DesktopEvent> translate(const SDL_Event& event) {
 
 class SdlDesktop final : public Desktop {
  public:
-  SdlDesktop() {
+  SdlDesktop() : video_(startVideo()) {
+    if (!video_.started()) {
+      throw Failure(std::string("cannot open the game window: no display (") + SDL_GetError() +
+                    ")");
+    }
     // Without a display SDL falls back to drivers that show nothing; the game would wait
     // for keys that never come.
     const std::string driver = SDL_GetCurrentVideoDriver();
-    if (driver == "offscreen" || driver == "dummy") {
+    if (showsNothing(driver)) {
       throw Failure("cannot open the game window: no display (the " + driver +
                     " video driver shows nothing)");
     }
@@ -201,7 +183,15 @@ class SdlDesktop final : public Desktop {
   void playSoundToEnd(const std::string& path) override { quib::playSoundToEnd(path); }
 
  private:
-  VideoSubsystem video_;
+  // The game draws every pixel itself. Without this hint SDL opens a hidden OpenGL context
+  // to choose how to present, which loads the GL drivers (Mesa, LLVM) where they are
+  // installed: a quarter of a second at start, and buffers they never free.
+  static Uint32 startVideo() {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    return SDL_INIT_VIDEO;
+  }
+
+  SdlSubsystem video_;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/chime.hpp"
+#include "platform/sdl_support.hpp"
 
 namespace quib {
 namespace {
@@ -16,6 +17,29 @@ namespace {
 struct Clip {
   SDL_AudioSpec spec{};
   std::vector<Uint8> bytes;
+};
+
+struct WavFree {
+  void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+};
+
+// An opened audio device, closed with its owner.
+class AudioDevice {
+ public:
+  explicit AudioDevice(const SDL_AudioSpec& spec)
+      : id_(SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0)) {}
+  ~AudioDevice() {
+    if (id_ != 0) {
+      SDL_CloseAudioDevice(id_);
+    }
+  }
+  AudioDevice(const AudioDevice&) = delete;
+  AudioDevice& operator=(const AudioDevice&) = delete;
+
+  SDL_AudioDeviceID id() const { return id_; }
+
+ private:
+  SDL_AudioDeviceID id_;
 };
 
 Clip builtInChime() {
@@ -39,8 +63,8 @@ Clip loadClip(const std::string& path) {
                  SDL_GetError());
     return builtInChime();
   }
+  const std::unique_ptr<Uint8, WavFree> owned(buffer);
   clip.bytes.assign(buffer, buffer + length);
-  SDL_FreeWAV(buffer);
   return clip;
 }
 
@@ -57,33 +81,33 @@ Uint32 lengthInMs(const Clip& clip) {
 
 void playSoundToEnd(const std::string& path) {
   // Audio starts on its own: a machine without sound still gets its game.
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+  const SdlSubsystem audio(SDL_INIT_AUDIO);
+  if (!audio.started()) {
     std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
     return;
   }
   const Clip clip = loadClip(path);
-  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &clip.spec, nullptr, 0);
-  if (device == 0) {
+  const AudioDevice device(clip.spec);
+  if (device.id() == 0) {
     std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
   }
   const Uint32 length = lengthInMs(clip);
   const Uint64 deadline = SDL_GetTicks64() + length + 1000;
-  if (SDL_QueueAudio(device, clip.bytes.data(), static_cast<Uint32>(clip.bytes.size())) == 0) {
-    SDL_PauseAudioDevice(device, 0);
-    while (SDL_GetQueuedAudioSize(device) > 0 && SDL_GetTicks64() < deadline) {
-      SDL_Delay(10);
-    }
-    // An empty queue means handed to the device, not yet heard: let the last buffer play.
-    const Uint64 tail =
-        SDL_GetTicks64() + 1000u * clip.spec.samples / static_cast<Uint32>(clip.spec.freq) + 50;
-    while (SDL_GetTicks64() < tail && SDL_GetTicks64() < deadline) {
-      SDL_Delay(10);
-    }
+  if (SDL_QueueAudio(device.id(), clip.bytes.data(), static_cast<Uint32>(clip.bytes.size())) != 0) {
+    std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
+    return;
   }
-  SDL_CloseAudioDevice(device);
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  SDL_PauseAudioDevice(device.id(), 0);
+  while (SDL_GetQueuedAudioSize(device.id()) > 0 && SDL_GetTicks64() < deadline) {
+    SDL_Delay(10);
+  }
+  // An empty queue means handed to the device, not yet heard: let the last buffer play.
+  const Uint64 tail =
+      SDL_GetTicks64() + 1000u * clip.spec.samples / static_cast<Uint32>(clip.spec.freq) + 50;
+  while (SDL_GetTicks64() < tail && SDL_GetTicks64() < deadline) {
+    SDL_Delay(10);
+  }
 }
 
 }  // namespace quib

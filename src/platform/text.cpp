@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 
 #include "platform/failure.hpp"
+#include "platform/sdl_support.hpp"
 
 namespace quib {
 namespace {
@@ -14,11 +15,6 @@ void startTtf() {
     throw Failure(std::string("cannot start the font renderer: ") + TTF_GetError());
   }
 }
-
-struct SurfaceFree {
-  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 }  // namespace
 
@@ -49,18 +45,14 @@ GlyphStrip Font::render(const std::string& text) const {
   if (!rendered) {
     throw Failure("cannot draw the text \"" + text + "\": " + TTF_GetError());
   }
-  const SurfacePtr argb(SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+  const auto argb = argbPixelsOf(rendered.get());
   if (!argb) {
     throw Failure("cannot draw the text \"" + text + "\": " + SDL_GetError());
   }
-  GlyphStrip strip{argb->w, argb->h, {}};
-  strip.coverage.reserve(static_cast<std::size_t>(argb->w) * static_cast<std::size_t>(argb->h));
-  for (int y = 0; y < argb->h; ++y) {
-    const auto* from = reinterpret_cast<const std::uint32_t*>(
-        static_cast<const Uint8*>(argb->pixels) + static_cast<std::ptrdiff_t>(y) * argb->pitch);
-    for (int x = 0; x < argb->w; ++x) {
-      strip.coverage.push_back(static_cast<std::uint8_t>(from[x] >> 24));
-    }
+  GlyphStrip strip{argb->width, argb->height, {}};
+  strip.coverage.reserve(argb->pixels.size());
+  for (const std::uint32_t pixel : argb->pixels) {
+    strip.coverage.push_back(static_cast<std::uint8_t>(pixel >> 24));  // the ink's coverage
   }
   return strip;
 }

@@ -4,13 +4,13 @@
 #include <memory>
 #include <string>
 
-#include "platform/glyphs.hpp"
+#include "canvas/glyphs.hpp"
 
 struct _TTF_Font;  // NOLINT(bugprone-reserved-identifier): SDL_ttf's own name
 
 namespace quib {
 
-class Font {
+class Font final : public TextRenderer {
  public:
   // The windows' font: DejaVu Sans at the size of a classic dialog font.
   static constexpr const char* kDefaultPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
@@ -18,14 +18,13 @@ class Font {
 
   // Throws Failure naming the font file when it cannot be opened.
   explicit Font(const std::string& path = kDefaultPath, int points = kDefaultPoints);
-  ~Font();
+  ~Font() override;
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
 
-  // The text (UTF-8) as one line of glyphs, a line high; empty for empty text. Throws
-  // Failure when the font renderer fails.
-  GlyphStrip render(const std::string& text) const;
-  int lineHeight() const;
+  // Throws Failure when the font renderer fails.
+  GlyphStrip render(const std::string& text) const override;
+  int lineHeight() const override;
 
  private:
   struct Closer {

@@ -2,6 +2,7 @@
 #include "render/frame.hpp"
 
 #include "render/frame_walk.hpp"
+#include "world/level_codes.hpp"
 
 namespace quib {
 
@@ -10,21 +11,24 @@ void WindowN(const World& world, const ImageHolders& images, ViewPair& views, in
   walkFrame(world, [&](int i, int j) {
     const auto fi = static_cast<float>(i);
     const auto fj = static_cast<float>(j);
-    const std::int32_t face = world.labmap(i, j, 0);
-    if (face == 1) {
-      wall(world, images, surface, fi, fj);
-    }
-    if (face == 2) {
-      door1(world, images, surface, fi, fj);
-    }
-    if (face == 5) {
-      powonoff1(world, images, surface, fi, fj);
-    }
-    if (face == 7) {
-      lift1(world, images, surface, fi, fj);
+    switch (faceOf(world.labmap(i, j, 0))) {
+      case Face::kWall:
+        wall(world, images, surface, fi, fj);
+        break;
+      case Face::kDoor:
+        door1(world, images, surface, fi, fj);
+        break;
+      case Face::kPowerSwitch:
+        powonoff1(world, images, surface, fi, fj);
+        break;
+      case Face::kLift:
+        lift1(world, images, surface, fi, fj);
+        break;
+      case Face::kNone:
+        break;
     }
     // The side wall comes after the face, so it lies on top of it.
-    if (world.labmap(i, j, 1) == 1) {
+    if (isSideWall(world.labmap(i, j, 1))) {
       rif(world, surface, fi, fj);
     }
   });

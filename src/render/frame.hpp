@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "platform/view_surface.hpp"
+#include "canvas/view_surface.hpp"
 #include "render/painters.hpp"
 #include "world/world.hpp"
 

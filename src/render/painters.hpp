@@ -1,8 +1,8 @@
 // The painters of one grid point: the four face kinds of layer 0 and the side wall of layer 1.
 #pragma once
 
-#include "platform/image.hpp"
-#include "platform/view_surface.hpp"
+#include "canvas/image.hpp"
+#include "canvas/view_surface.hpp"
 #include "world/world.hpp"
 
 namespace quib {

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "platform/raster.hpp"
+#include "canvas/raster.hpp"
 #include "world/world.hpp"
 
 namespace quib {

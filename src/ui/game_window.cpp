@@ -11,7 +11,7 @@
 
 namespace quib {
 
-GameWindow::GameWindow(const Font& font) : screen_(std::make_unique<GameScreen>(font)) {}
+GameWindow::GameWindow(const TextRenderer& font) : screen_(std::make_unique<GameScreen>(font)) {}
 
 void GameWindow::Form_Load(const std::string& driveX,
                            const std::function<void()>& hideStartScreen) {
@@ -55,7 +55,11 @@ Image GameWindow::clientArea() const {
 std::string enterGameFolder(const std::optional<std::string>& gameDir) {
   if (gameDir) {
     std::error_code error;
-    const GameFolder folder{std::filesystem::absolute(*gameDir, error).string()};
+    const std::filesystem::path root = std::filesystem::absolute(*gameDir, error);
+    if (error) {
+      throw Failure("cannot find game folder " + *gameDir + ": " + error.message());
+    }
+    const GameFolder folder{root.string()};
     enterFolder(folder.bin());
     return folder.pictures();
   }

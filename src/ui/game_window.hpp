@@ -7,17 +7,31 @@
 #include <optional>
 #include <string>
 
+#include "canvas/glyphs.hpp"
+#include "canvas/image.hpp"
+#include "canvas/window_surface.hpp"
 #include "control/key_handler.hpp"
-#include "platform/image.hpp"
-#include "platform/text.hpp"
+#include "render/frame.hpp"
+#include "world/world.hpp"
 
 namespace quib {
 
 inline constexpr const char* kSoundFile = "tada.wav";
 
+// What the game window holds: the world, the face bitmaps, the two views and its own
+// surface for the key code and the plan.
+struct GameScreen {
+  explicit GameScreen(const TextRenderer& text) : own(text) {}
+
+  World world;
+  ImageHolders images;
+  ViewPair views;
+  WindowSurface own;
+};
+
 class GameWindow {
  public:
-  explicit GameWindow(const Font& font);
+  explicit GameWindow(const TextRenderer& font);
 
   // Hides the start screen, lays the views over each other, loads the five pictures from
   // drive X (the backdrop twice, then wall, lift, door and power switch), reads the level
@@ -25,7 +39,10 @@ class GameWindow {
   // level's plan. Draws no frame. Throws Failure naming the file that fails.
   void Form_Load(const std::string& driveX, const std::function<void()>& hideStartScreen = {});
 
-  KeyAction keyDown(std::int16_t keyCode) { return Picture1_KeyDown(*screen_, keyCode); }
+  KeyAction keyDown(std::int16_t keyCode) {
+    GameScreen& s = *screen_;
+    return Picture1_KeyDown(s.world, s.images, s.views, s.own, keyCode);
+  }
 
   // The client area as seen: the window's own surface with the shown view at (16, 16).
   Image clientArea() const;

@@ -1,9 +1,9 @@
 // The stored layouts of the two windows, in twips (15 to a pixel), converted once, here.
 #pragma once
 
-#include "platform/image.hpp"
-#include "platform/view_surface.hpp"
-#include "platform/window_surface.hpp"
+#include "canvas/image.hpp"
+#include "canvas/view_surface.hpp"
+#include "canvas/window_surface.hpp"
 
 namespace quib {
 

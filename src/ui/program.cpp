@@ -42,7 +42,7 @@ int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game) {
 }
 
 // Creates and starts the game window, then plays in it.
-int Command1_Click(Desktop& desktop, DesktopWindow& form2, const Font& font,
+int Command1_Click(Desktop& desktop, DesktopWindow& form2, const TextRenderer& font,
                    const PlayOptions& options, const Image& icon) {
   GameWindow game(font);
   game.Form_Load(options.driveX, [&] { form2.hide(); });
@@ -67,7 +67,7 @@ int waitMs(const StartScreen& screen, std::uint64_t now) {
 
 }  // namespace
 
-int runProgram(Desktop& desktop, const Font& font, const PlayOptions& options) {
+int runProgram(Desktop& desktop, const TextRenderer& font, const PlayOptions& options) {
   const Image icon = drawQuibPicture(kIconSide, kIconSide);
   StartScreen screen(font);
   const std::unique_ptr<DesktopWindow> form2 = desktop.open(

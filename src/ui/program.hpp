@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "canvas/glyphs.hpp"
 #include "platform/desktop.hpp"
-#include "platform/text.hpp"
 
 namespace quib {
 
@@ -16,6 +16,6 @@ struct PlayOptions {
 // Shows the start screen and plays once "Start" is pressed. Returns the exit status: 0 when
 // the start screen or the game window is closed, or after Escape and its sound. Throws
 // Failure when the game's start-up fails, the start screen already hidden.
-int runProgram(Desktop& desktop, const Font& font, const PlayOptions& options);
+int runProgram(Desktop& desktop, const TextRenderer& font, const PlayOptions& options);
 
 }  // namespace quib

@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "platform/keys.hpp"
-#include "platform/raster.hpp"
+#include "canvas/raster.hpp"
+#include "world/key_codes.hpp"
 
 namespace quib {
 namespace {
@@ -85,7 +85,7 @@ bool PushButton::keyUp(std::int16_t keyCode) {
   return true;
 }
 
-void PushButton::draw(Image& target, const Font& font) const {
+void PushButton::draw(Image& target, const TextRenderer& font) const {
   // The button with the focus is the default one: a black line all round.
   fillRect(target, bounds_, kFace);
   frame(target, bounds_, kFrame, kFrame);

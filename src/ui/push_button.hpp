@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/image.hpp"
-#include "platform/text.hpp"
+#include "canvas/glyphs.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 
@@ -27,7 +27,7 @@ class PushButton {
   bool keyUp(std::int16_t keyCode);
 
   // Draws the button, which has the focus, in its present look.
-  void draw(Image& target, const Font& font) const;
+  void draw(Image& target, const TextRenderer& font) const;
 
  private:
   Rect bounds_;

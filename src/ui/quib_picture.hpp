@@ -1,7 +1,7 @@
 // The game's picture: the window icon and, stretched, the start screen's picture.
 #pragma once
 
-#include "platform/image.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 

@@ -6,7 +6,7 @@
 
 namespace quib {
 
-StartScreen::StartScreen(const Font& font)
+StartScreen::StartScreen(const TextRenderer& font)
     : font_(font),
       image1_(drawQuibPicture(form2::kImage1.w, form2::kImage1.h)),
       command1_(form2::kCommand1, form2::kCommand1Caption),

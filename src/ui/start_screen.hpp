@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "canvas/glyphs.hpp"
+#include "canvas/image.hpp"
 #include "platform/desktop.hpp"
-#include "platform/image.hpp"
-#include "platform/text.hpp"
 #include "ui/push_button.hpp"
 #include "ui/tooltip.hpp"
 
@@ -16,7 +16,7 @@ class StartScreen {
  public:
   static constexpr Rgb kBackColour = rgb(212, 208, 200);
 
-  explicit StartScreen(const Font& font);
+  explicit StartScreen(const TextRenderer& font);
 
   // One event of the start screen's window, at time `now`; true when it pressed "Start".
   bool handle(const DesktopEvent& event, std::uint64_t now);
@@ -34,7 +34,7 @@ class StartScreen {
  private:
   void pointerAt(int x, int y, std::uint64_t now);
 
-  const Font& font_;
+  const TextRenderer& font_;
   Image image1_;  // the game's picture, stretched to Image1's place
   PushButton command1_;
   Tooltip tooltip_;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/raster.hpp"
+#include "canvas/raster.hpp"
 
 namespace quib {
 namespace {
@@ -45,7 +45,7 @@ bool Tooltip::tick(std::uint64_t now) {
   return true;
 }
 
-void Tooltip::draw(Image& target, const Font& font) const {
+void Tooltip::draw(Image& target, const TextRenderer& font) const {
   if (!shown_) {
     return;
   }

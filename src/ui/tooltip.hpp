@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/image.hpp"
-#include "platform/text.hpp"
+#include "canvas/glyphs.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 
@@ -33,7 +33,7 @@ class Tooltip {
   const std::string& text() const { return text_; }
 
   // Draws the tip, if shown, below the pointer and wholly inside the picture.
-  void draw(Image& target, const Font& font) const;
+  void draw(Image& target, const TextRenderer& font) const;
 
  private:
   std::string text_;

@@ -168,10 +168,25 @@ std::string reasonOf(int error) {
 
 }  // namespace
 
+void writeLevel(std::ostream& out, const Labmap& labmap, int n) {
+  out << n << '\n';
+  for (int i = 0; i <= n; ++i) {
+    for (int j = 0; j <= n; ++j) {
+      for (int k = 0; k <= 1; ++k) {
+        out << (j == 0 && k == 0 ? "" : ",") << labmap(i, j, k);
+      }
+    }
+    out << '\n';
+  }
+}
+
 std::string levelPath(const std::string& workingDirectory) {
   return workingDirectory + "/../lab/firstwin.lab/level0.dat";
 }
 
+// Mended: the game read a level with no checks, so junk in a file became codes and a short
+// file was half loaded. Here a bad file ends start-up with one line naming the file, the place
+// and the text found, and the grid is only written once the whole level has been read.
 LevelRead readLevel(const std::string& path, Labmap& labmap) {
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {

@@ -1,6 +1,7 @@
-// Reads a level file: the extent n, then the two codes of every point, column by column.
+// The level file: the extent n, then the two codes of every point, column by column.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "world/world.hpp"
@@ -19,6 +20,10 @@ struct LevelRead {
 // Reads the level at `path` into `labmap`. Values are whole numbers separated by commas or
 // line ends; the grid is only written once the whole level has been read.
 LevelRead readLevel(const std::string& path, Labmap& labmap);
+
+// Writes the level of extent n in the file's own order, one column per line, so that it
+// reads back as it is.
+void writeLevel(std::ostream& out, const Labmap& labmap, int n);
 
 // The level file's place: the working directory joined as plain text with the fixed tail.
 std::string levelPath(const std::string& workingDirectory);

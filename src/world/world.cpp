@@ -23,4 +23,15 @@ void placeViewer(World& world, int n) {
   world.h = 0;
 }
 
+void updateConerow(World& world) {
+  world.conerow.right = (world.ro - world.X) + world.Y;
+  world.conerow.left = world.X + world.Y;
+  if (world.conerow.right > world.ro) {
+    world.conerow.right = world.ro;
+  }
+  if (world.conerow.left > world.ro) {
+    world.conerow.left = world.ro;
+  }
+}
+
 }  // namespace quib

@@ -10,6 +10,8 @@ namespace quib {
 
 // Highest index of the grid in either direction; a level is at most 101 x 101 points.
 inline constexpr int kGridMax = 100;
+// The eye rises from the panels' mid-height (0) in whole units up to this.
+inline constexpr std::int16_t kEyeMax = 7;
 
 // Two whole-number codes per grid point: layer 0 holds panels lying across the view,
 // layer 1 panels lying along it.
@@ -46,13 +48,17 @@ struct World {
   float Y = 0;         // viewer's row, a whole number
   float ro = 0;        // level extent: highest column and row in use
   float N = 0;         // drawing extent of a view surface, in pixels
-  std::int16_t h = 0;  // eye height above the panels' mid-height, 0..7
+  std::int16_t h = 0;  // eye height above the panels' mid-height, 0..kEyeMax
   ConeRows conerow;
 };
 
 // A float position as a grid index: rounded to nearest (ties to even) when it lies in
 // 0..100, nothing otherwise.
 std::optional<int> gridIndex(float position);
+
+// The view-cone rows for the viewer's place, each clamped to the extent, as the key handler
+// recomputes them before every frame.
+void updateConerow(World& world);
 
 // Places the viewer as start-up does: mid-column (the extent rounded half to even, then
 // halved with the fraction dropped), row 1, eye at the panels' mid-height.

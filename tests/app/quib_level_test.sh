@@ -26,9 +26,9 @@ check "one each way" "$(cat "$work/level.dat")" "$("$bin/quib-level" turn "$work
 
 printf '3,1,2' >"$work/short.dat"
 out=$("$bin/quib-level" check "$work/short.dat" 2>&1); status=$?
-check "short file" "1: level file $work/short.dat ends early: read 3 of 33 values" "$status: $out"
+check "short file" "1: quib-level: level file $work/short.dat ends early: read 3 of 33 values" "$status: $out"
 out=$("$bin/quib-level" check "$work/missing.dat" 2>&1); status=$?
-check "missing file" "1: cannot open level file $work/missing.dat: No such file or directory" "$status: $out"
+check "missing file" "1: quib-level: cannot open level file $work/missing.dat: No such file or directory" "$status: $out"
 "$bin/quib-level" turn "$work/level.dat" up >/dev/null 2>&1; status=$?
 check "unknown turn" "2" "$status"
 

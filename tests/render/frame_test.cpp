@@ -5,8 +5,6 @@
 
 #include <memory>
 
-#include "control/keys_dispatch.hpp"
-
 namespace quib {
 namespace {
 

@@ -1,20 +1,18 @@
-// The game window end to end without a display: start-up failures, a hard walk, the sound.
+// The game window without a display: start-up failures, the first frame, a hard walk.
 #include "ui/game_window.hpp"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 
+#include "canvas/window_surface.hpp"
 #include "platform/failure.hpp"
-#include "platform/sound.hpp"
-#include "platform/window_surface.hpp"
+#include "platform/text.hpp"
 
 namespace quib {
 namespace fs = std::filesystem;
@@ -132,41 +130,6 @@ TEST_F(GameFolderTest, WallsEverywhereWalkedAndTurned) {
     ASSERT_TRUE(world.X >= 0 && world.X <= 100 && world.Y >= 0 && world.Y <= 100);
     ASSERT_TRUE(world.h >= 0 && world.h <= 7);
   }
-}
-
-// Plays `file` on the given audio driver (the disk one writes to played.raw) and says how
-// long that took; the tests' own dummy driver is put back afterwards.
-std::chrono::milliseconds playOn(const char* driver, const fs::path& played, const char* file) {
-  setenv("SDL_AUDIODRIVER", driver, 1);
-  setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
-  const auto start = std::chrono::steady_clock::now();
-  playSoundToEnd(file);
-  const auto took = std::chrono::steady_clock::now() - start;
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  return std::chrono::duration_cast<std::chrono::milliseconds>(took);
-}
-
-TEST_F(GameFolderTest, EscapePlaysTheWholeClipOnTheDiskDriver) {
-  GameWindow game(font_);
-  game.Form_Load((root_ / "x").string());
-  ASSERT_EQ(game.keyDown(27), KeyAction::kEndProgram);
-  const fs::path played = root_ / "played.raw";
-  const auto took = playOn("disk", played, kSoundFile);
-  const auto clip = fs::file_size(root_ / "bin" / kSoundFile) - 44;
-  // The device may play the clip converted; at least its length in time must have gone by.
-  EXPECT_GE(fs::file_size(played), clip) << "every sample reached the device";
-  EXPECT_GE(took, std::chrono::milliseconds(1000));
-  EXPECT_LT(took, std::chrono::milliseconds(3500));
-}
-
-TEST_F(GameFolderTest, MissingSoundPlaysTheBuiltInChime) {
-  const fs::path played = root_ / "played.raw";
-  playOn("disk", played, "no-such.wav");
-  EXPECT_GT(fs::file_size(played), 10000u);
-}
-
-TEST_F(GameFolderTest, NoAudioDeviceMeansNoSoundAndNoWait) {
-  EXPECT_LT(playOn("none-here", root_ / "played.raw", kSoundFile), std::chrono::milliseconds(500));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/failure.hpp"
+#include "platform/text.hpp"
 #include "ui/layouts.hpp"
 #include "ui/start_screen.hpp"
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.hpp"
 #include "ui/layouts.hpp"
 #include "ui/quib_picture.hpp"
 

@@ -1,5 +1,5 @@
 // Blending rendered text over a picture.
-#include "platform/glyphs.hpp"
+#include "canvas/glyphs.hpp"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Fitting a picture into a window of any size: whole-number scales where they fit, centred.
 #pragma once
 
-#include "platform/image.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 

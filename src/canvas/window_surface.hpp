@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "platform/image.hpp"
-#include "platform/text.hpp"
+#include "canvas/glyphs.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 
@@ -23,7 +23,7 @@ class WindowSurface {
   static constexpr Rgb kBackColour = rgb(212, 208, 200);
   static constexpr Rgb kTextColour = rgb(0, 0, 0);
 
-  explicit WindowSurface(const Font& font);
+  explicit WindowSurface(const TextRenderer& text);
 
   // A new size wipes the surface.
   void resize(int width, int height);
@@ -37,7 +37,7 @@ class WindowSurface {
   const Image& pixels() const { return pixels_; }
 
  private:
-  const Font& font_;
+  const TextRenderer& text_;
   Image pixels_;
   int textY_ = 0;
 };

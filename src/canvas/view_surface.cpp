@@ -1,5 +1,5 @@
 // View surface drawing, delegated to the clipped raster operations.
-#include "platform/view_surface.hpp"
+#include "canvas/view_surface.hpp"
 
 namespace quib {
 

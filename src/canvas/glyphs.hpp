@@ -1,10 +1,11 @@
-// A line of text as rendered by the font: how much of each pixel the ink covers.
+// Text on the canvas: a line rendered into glyphs by whoever has the font, blended here.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "platform/image.hpp"
+#include "canvas/image.hpp"
 
 namespace quib {
 
@@ -17,6 +18,15 @@ struct GlyphStrip {
     return coverage[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                     static_cast<std::size_t>(x)];
   }
+};
+
+// Turns a line of text into glyphs; the desktop's font stands behind it.
+class TextRenderer {
+ public:
+  virtual ~TextRenderer() = default;
+  // The text (UTF-8) as one line of glyphs, a line high; empty for empty text.
+  virtual GlyphStrip render(const std::string& text) const = 0;
+  virtual int lineHeight() const = 0;
 };
 
 // Blends the strip's ink in `colour` over the picture, its top-left corner at (x, y), clipped.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/image.hpp"
+#include "canvas/image.hpp"
 #include "world/rounding.hpp"
 
 namespace quib {

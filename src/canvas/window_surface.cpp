@@ -1,14 +1,14 @@
 // Printing and line drawing on the game window's own surface.
-#include "platform/window_surface.hpp"
+#include "canvas/window_surface.hpp"
 
 #include <string>
 
-#include "platform/raster.hpp"
+#include "canvas/raster.hpp"
 
 namespace quib {
 
-WindowSurface::WindowSurface(const Font& font)
-    : font_(font), pixels_(kWidth, kHeight, kBackColour) {}
+WindowSurface::WindowSurface(const TextRenderer& text)
+    : text_(text), pixels_(kWidth, kHeight, kBackColour) {}
 
 void WindowSurface::resize(int width, int height) {
   pixels_ = Image(width, height, kBackColour);
@@ -22,8 +22,8 @@ void WindowSurface::clear() {
 
 void WindowSurface::printNumber(std::int16_t number) {
   const std::string text = (number >= 0 ? " " : "") + std::to_string(number);
-  drawGlyphs(pixels_, 0, textY_, font_.render(text), kTextColour);
-  textY_ += font_.lineHeight();
+  drawGlyphs(pixels_, 0, textY_, text_.render(text), kTextColour);
+  textY_ += text_.lineHeight();
 }
 
 void WindowSurface::line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {

@@ -1,5 +1,5 @@
 // Copying one picture onto another.
-#include "platform/image.hpp"
+#include "canvas/image.hpp"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Pixel-exact, clipped drawing into pictures, independent of any window system.
-#include "platform/raster.hpp"
+#include "canvas/raster.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "platform/image.hpp"
-#include "platform/raster.hpp"
+#include "canvas/image.hpp"
+#include "canvas/raster.hpp"
 
 namespace quib {
 

@@ -1,9 +1,9 @@
 // Whole-number scaling keeps every picture pixel a crisp square of window pixels.
-#include "platform/fit.hpp"
+#include "canvas/fit.hpp"
 
 #include <algorithm>
 
-#include "platform/raster.hpp"
+#include "canvas/raster.hpp"
 
 namespace quib {
 

@@ -1,0 +1,87 @@
+// What each level code means, in one table: the picture its panel is painted with, whether it
+// is a side wall, and its shape and colour on the plan. The frame and the plan read it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace quib {
+
+// The codes the game acts on. Every other value, in either layer, is like kEmpty.
+namespace code {
+inline constexpr std::int32_t kEmpty = 0;
+inline constexpr std::int32_t kWall = 1;
+inline constexpr std::int32_t kDoor = 2;
+inline constexpr std::int32_t kYellowMarker = 3;
+inline constexpr std::int32_t kBlueMarker = 4;
+inline constexpr std::int32_t kPowerSwitch = 5;
+inline constexpr std::int32_t kCyanFrame = 6;
+inline constexpr std::int32_t kLift = 7;
+inline constexpr std::int32_t kGreenMarker = 8;
+}  // namespace code
+
+// The picture a layer-0 panel is stretched from, with the holder that keeps it and the
+// painter that paints it.
+enum class Face {
+  kNone,
+  kWall,         // Image1, wall
+  kLift,         // Image2, lift1
+  kDoor,         // Image3, door1
+  kPowerSwitch,  // Image4, powonoff1
+};
+
+enum class PlanShape {
+  kNone,
+  kSegment,  // two grid units long: across the view for layer 0, along it for layer 1
+  kMarker,   // a filled square on the point
+  kFrame,    // an outlined square two grid units wide
+};
+
+struct CodeMeaning {
+  std::int32_t code;
+  const char* name;
+  Face face;      // in layer 0
+  bool sideWall;  // in layer 1: a red quadrilateral, drawn by rif
+  PlanShape plan;
+  float markerDivisor;       // a marker's half side is the plan's grid unit divided by this
+  std::uint32_t planColour;  // 0xRRGGBB
+  bool planLooksAtLayer0;    // tested in layer 0 whatever the layer, so drawn twice
+};
+
+// In the order the plan tests them: where shapes overlap, a later one lies on top.
+inline constexpr std::array<CodeMeaning, 8> kCodeMeanings = {{
+    {code::kWall, "wall", Face::kWall, true, PlanShape::kSegment, 0, 0x800080, false},
+    {code::kDoor, "door", Face::kDoor, false, PlanShape::kSegment, 0, 0x0000ff, false},
+    {code::kYellowMarker, "yellow marker", Face::kNone, false, PlanShape::kMarker, 4, 0xffff00,
+     false},
+    {code::kGreenMarker, "green marker", Face::kNone, false, PlanShape::kMarker, 4, 0x00ff00, true},
+    {code::kBlueMarker, "blue marker", Face::kNone, false, PlanShape::kMarker, 8, 0x000080, false},
+    {code::kPowerSwitch, "power switch", Face::kPowerSwitch, false, PlanShape::kSegment, 0,
+     0x00ff00, false},
+    {code::kCyanFrame, "cyan frame", Face::kNone, false, PlanShape::kFrame, 0, 0x00ffff, false},
+    {code::kLift, "lift", Face::kLift, false, PlanShape::kSegment, 0, 0x808080, false},
+}};
+
+// The meaning of a code; nothing for a code the game does not act on.
+constexpr const CodeMeaning* meaningOf(std::int32_t value) {
+  for (const CodeMeaning& meaning : kCodeMeanings) {
+    if (meaning.code == value) {
+      return &meaning;
+    }
+  }
+  return nullptr;
+}
+
+// The picture of a layer-0 code; kNone for a code that has no face.
+constexpr Face faceOf(std::int32_t value) {
+  const CodeMeaning* meaning = meaningOf(value);
+  return meaning != nullptr ? meaning->face : Face::kNone;
+}
+
+// Whether a layer-1 code is a side wall.
+constexpr bool isSideWall(std::int32_t value) {
+  const CodeMeaning* meaning = meaningOf(value);
+  return meaning != nullptr && meaning->sideWall;
+}
+
+}  // namespace quib

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The libraries stand on each other one way only. Every #include "LIB/..." in src/ and in the
+# tests of a library must follow an allowed edge; SDL is included in src/platform alone.
+set -u
+cd "$1"
+declare -A allowed=(
+  [world]="world"
+  [canvas]="canvas world"
+  [render]="render canvas world"
+  [control]="control render canvas world"
+  [platform]="platform canvas world"
+  [ui]="ui control render platform canvas world"
+  [app]="app ui control render platform canvas world"
+)
+bad=0
+for lib in "${!allowed[@]}"; do
+  for dir in "src/$lib" "tests/$lib"; do
+    [ -d "$dir" ] || continue
+    while IFS=: read -r file line text; do
+      used=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([a-z_]+)\/.*/\1/' <<<"$text")
+      [ "$used" = "$text" ] && continue  # not a project include
+      if ! [[ " ${allowed[$lib]} " == *" $used "* ]]; then
+        echo "$file:$line: $lib -> $used is not an allowed edge (allowed: ${allowed[$lib]})"
+        bad=1
+      fi
+    done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' -r "$dir" | sed -E 's/^([^:]+):([0-9]+):/\1:\2:/')
+  done
+done
+if sdl=$(grep -rlE '#include[[:space:]]*[<"]SDL' src tests | grep -vE '^(src|tests)/platform/'); then
+  for file in $sdl; do echo "$file: includes SDL outside the platform layer"; done
+  bad=1
+fi
+[ $bad -eq 0 ] && echo "layers: every include follows an allowed edge"
+exit $bad
