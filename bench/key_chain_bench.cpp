@@ -10,6 +10,7 @@
 #include "control/key_handler.hpp"
 #include "platform/text.hpp"
 #include "world/key_codes.hpp"
+#include "world/level_codes.hpp"
 
 namespace {
 
@@ -30,11 +31,14 @@ std::unique_ptr<Scene> screen(const quib::Font& font, std::int32_t code) {
       s->world.labmap(i, j, 1) = code;
     }
   }
-  const quib::Image face(64, 64, quib::rgb(150, 70, 40));
+  constexpr int kFaceSide = 64;
+  constexpr quib::Rgb kFaceColour = quib::rgb(150, 70, 40);
+  constexpr quib::Rgb kBackdropColour = quib::rgb(60, 60, 80);
+  const quib::Image face(kFaceSide, kFaceSide, kFaceColour);
   s->images = {face, face, face, face};
   for (quib::ViewSurface& surface : s->views.Picture1) {
     surface.setBackdrop(
-        quib::Image(quib::ViewSurface::kExtent, quib::ViewSurface::kExtent, quib::rgb(60, 60, 80)));
+        quib::Image(quib::ViewSurface::kExtent, quib::ViewSurface::kExtent, kBackdropColour));
   }
   s->views.Picture1[0].setVisible(true);
   s->world.N = s->views.Picture1[0].extent();
@@ -48,15 +52,16 @@ void keyChain(benchmark::State& state, std::int32_t code) {
   auto s = screen(font, code);
   for (auto _ : state) {
     quib::Picture1_KeyDown(s->world, s->images, s->views, s->own, quib::vk::kSpace);
-    benchmark::DoNotOptimize(s->views.Picture1[0].pixels().at(260, 260));
+    constexpr int kMiddle = quib::ViewSurface::kExtent / 2;
+    benchmark::DoNotOptimize(s->views.Picture1[0].pixels().at(kMiddle, kMiddle));
   }
 }
 
 void BM_KeyChainWallsEverywhere(benchmark::State& state) {
-  keyChain(state, 1);
+  keyChain(state, quib::code::kWall);
 }
 void BM_KeyChainEmptyLevel(benchmark::State& state) {
-  keyChain(state, 0);
+  keyChain(state, quib::code::kEmpty);
 }
 BENCHMARK(BM_KeyChainWallsEverywhere)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeyChainEmptyLevel)->Unit(benchmark::kMillisecond);

@@ -12,22 +12,17 @@
 #include <string>
 #include <vector>
 
-#include "canvas/image.hpp"
-#include "canvas/view_surface.hpp"
 #include "platform/chime.hpp"
 #include "platform/failure.hpp"
 #include "platform/picture_file.hpp"
+#include "tools/artwork.hpp"
 #include "world/level_file.hpp"
 
 namespace {
 
-using quib::Image;
-using quib::Rgb;
-using quib::rgb;
-
 void put(std::ofstream& out, std::uint32_t value, int bytes) {
   for (int k = 0; k < bytes; ++k) {
-    out.put(static_cast<char>((value >> (8 * k)) & 0xff));
+    out.put(static_cast<char>(value >> (8 * k)));
   }
 }
 
@@ -61,111 +56,6 @@ void writeWav(const std::vector<std::int16_t>& samples, int rate, const std::str
   }
 }
 
-Image paint(int w, int h, const std::function<Rgb(int, int)>& shade) {
-  Image image(w, h);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      image.set(x, y, shade(x, y));
-    }
-  }
-  return image;
-}
-
-Rgb mix(Rgb a, Rgb b, double t) {
-  const auto channel = [&](int shift) {
-    const double va = (a >> shift) & 0xff;
-    const double vb = (b >> shift) & 0xff;
-    return static_cast<std::uint8_t>(std::lround(va + (vb - va) * t));
-  };
-  return rgb(channel(16), channel(8), channel(0));
-}
-
-// Cheap repeatable grain, so flat areas do not look printed.
-int grain(int x, int y) {
-  std::uint32_t v =
-      static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u;
-  v = (v ^ (v >> 13)) * 1274126177u;
-  return static_cast<int>((v >> 24) % 17) - 8;
-}
-
-Rgb shift(Rgb colour, int by) {
-  const auto channel = [&](int s) {
-    return static_cast<std::uint8_t>(
-        std::clamp(static_cast<int>((colour >> s) & 0xff) + by, 0, 255));
-  };
-  return rgb(channel(16), channel(8), channel(0));
-}
-
-// Ceiling above, floor below, meeting at the view's horizon, the middle row of the view.
-Image backdrop() {
-  constexpr int kSide = quib::ViewSurface::kExtent;
-  constexpr int kHorizon = kSide / 2;
-  return paint(kSide, kSide, [](int x, int y) {
-    if (y < kHorizon) {
-      return shift(mix(rgb(40, 44, 60), rgb(96, 100, 118), y / double{kHorizon}), grain(x, y) / 3);
-    }
-    if (y == kHorizon) {
-      return rgb(30, 30, 30);
-    }
-    return shift(mix(rgb(70, 62, 50), rgb(150, 136, 110), (y - kHorizon) / double{kHorizon}),
-                 grain(x, y) / 2);
-  });
-}
-
-Image brickWall() {
-  return paint(64, 64, [](int x, int y) {
-    const int course = y / 8;
-    const int offset = (course % 2) * 8;
-    const bool mortar = y % 8 == 7 || (x + offset) % 16 == 15;
-    const Rgb brick = (course + (x + offset) / 16) % 3 == 0 ? rgb(150, 72, 44) : rgb(132, 60, 38);
-    return shift(mortar ? rgb(170, 164, 150) : brick, grain(x, y));
-  });
-}
-
-Image door() {
-  return paint(64, 64, [](int x, int y) {
-    if (x < 4 || x > 59 || y < 4) {
-      return rgb(60, 40, 24);  // frame
-    }
-    if (x >= 48 && x <= 52 && y >= 32 && y <= 36) {
-      return rgb(230, 200, 80);  // knob
-    }
-    const bool seam = (x - 4) % 11 == 0;
-    return shift(seam ? rgb(90, 58, 30) : rgb(156, 104, 56),
-                 grain(x, y) / 2 + (x % 11 == 3 ? 6 : 0));
-  });
-}
-
-Image lift() {
-  return paint(64, 64, [](int x, int y) {
-    if (x < 3 || x > 60 || y < 10) {
-      return y < 10 && x >= 26 && x <= 37 && y >= 3 && y <= 7 ? rgb(255, 160, 40)  // floor light
-                                                              : rgb(70, 74, 80);
-    }
-    if (x == 31 || x == 32) {
-      return rgb(20, 20, 24);  // the gap between the two leaves
-    }
-    const double sheen = 0.5 + 0.5 * std::cos((x % 29) / 29.0 * 3.14159);
-    return shift(mix(rgb(150, 156, 164), rgb(205, 210, 218), sheen), grain(x, y) / 4);
-  });
-}
-
-Image powerSwitch() {
-  return paint(64, 64, [](int x, int y) {
-    const bool plate = x >= 18 && x <= 45 && y >= 12 && y <= 51;
-    if (!plate) {
-      return shift(rgb(88, 92, 88), grain(x, y) / 2);
-    }
-    if (x >= 28 && x <= 35 && y >= 18 && y <= 34) {
-      return rgb(40, 200, 60);  // lever, up: power on
-    }
-    if (std::hypot(x - 31.5, y - 44.0) < 3.5) {
-      return rgb(255, 60, 40);  // lamp
-    }
-    return rgb(210, 206, 190);
-  });
-}
-
 // Reads the hand-made level and writes it in the file's own form: a level that does not read
 // stops the build.
 void copyLevel(const std::string& from, const std::filesystem::path& to) {
@@ -194,11 +84,11 @@ int main(int argc, char** argv) {
   try {
     std::filesystem::create_directories(root / "x");
     std::filesystem::create_directories(root / "bin");
-    quib::saveBmp(backdrop(), (root / "x" / "p3.bmp").string());
-    quib::saveBmp(brickWall(), (root / "x" / "wall.bmp").string());
-    quib::saveBmp(door(), (root / "x" / "door.bmp").string());
-    quib::saveBmp(lift(), (root / "x" / "lift.bmp").string());
-    quib::saveBmp(powerSwitch(), (root / "x" / "powon.bmp").string());
+    quib::saveBmp(quib::artwork::backdrop(), (root / "x" / "p3.bmp").string());
+    quib::saveBmp(quib::artwork::brickWall(), (root / "x" / "wall.bmp").string());
+    quib::saveBmp(quib::artwork::door(), (root / "x" / "door.bmp").string());
+    quib::saveBmp(quib::artwork::lift(), (root / "x" / "lift.bmp").string());
+    quib::saveBmp(quib::artwork::powerSwitch(), (root / "x" / "powon.bmp").string());
     writeWav(quib::synthesizeChime(quib::kChimeRate, 1.0), quib::kChimeRate,
              (root / "bin" / "tada.wav").string());
     copyLevel(argv[2], root / "lab" / "firstwin.lab" / "level0.dat");

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "world/level_file.hpp"
 #include "world/turning.hpp"
@@ -37,54 +38,96 @@ std::string summary(const std::string& path, const quib::Labmap& labmap, int n) 
   return line;
 }
 
-}  // namespace
+constexpr int kUsageError = 2;
 
-int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::cerr << kUsage;
-    return 2;
+int usage(const std::string& complaint = {}) {
+  if (!complaint.empty()) {
+    std::cerr << "quib-level: " << complaint << '\n';
   }
-  const std::string_view command = argv[1];
-  const std::string path = argv[2];
-  if (command != "check" && command != "turn") {
-    std::cerr << "quib-level: unknown command " << command << "\n" << kUsage;
-    return 2;
-  }
-  if (command == "check" && argc != 3) {
-    std::cerr << kUsage;
-    return 2;
-  }
-  for (int a = 3; a < argc; ++a) {
-    const std::string_view turn = argv[a];
-    if (turn != "left" && turn != "right") {
-      std::cerr << "quib-level: unknown turn " << turn << " (left or right)\n" << kUsage;
-      return 2;
-    }
-  }
+  std::cerr << kUsage;
+  return kUsageError;
+}
 
+// Reads the level or says why not; the world's viewer is placed as the game places it.
+std::unique_ptr<quib::World> load(const std::string& path, int& n) {
   auto world = std::make_unique<quib::World>();
   const quib::LevelRead level = quib::readLevel(path, world->labmap);
   if (!level.ok()) {
     std::cerr << "quib-level: " << level.error << '\n';
+    return nullptr;
+  }
+  n = level.n;
+  quib::placeViewer(*world, n);
+  return world;
+}
+
+// Standard output holds the result: a failure to write it is a failure of the command.
+int flushed(const char* what) {
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "quib-level: cannot write " << what << " to standard output\n";
     return 1;
   }
-  if (command == "check") {
-    std::cout << summary(path, world->labmap, level.n) << '\n';
-    return 0;
+  return 0;
+}
+
+int check(const std::vector<std::string_view>& args) {
+  if (args.size() != 1) {
+    return usage();
   }
-  quib::placeViewer(*world, level.n);
-  for (int a = 3; a < argc; ++a) {
-    if (std::string_view(argv[a]) == "left") {
+  int n = 0;
+  const auto world = load(std::string(args[0]), n);
+  if (!world) {
+    return 1;
+  }
+  std::cout << summary(std::string(args[0]), world->labmap, n) << '\n';
+  return flushed("the summary");
+}
+
+int turn(const std::vector<std::string_view>& args) {
+  if (args.empty()) {
+    return usage();
+  }
+  for (std::size_t a = 1; a < args.size(); ++a) {
+    if (args[a] != "left" && args[a] != "right") {
+      return usage("unknown turn " + std::string(args[a]) + " (left or right)");
+    }
+  }
+  int n = 0;
+  const auto world = load(std::string(args[0]), n);
+  if (!world) {
+    return 1;
+  }
+  for (std::size_t a = 1; a < args.size(); ++a) {
+    if (args[a] == "left") {
       quib::LeftRound(*world);
     } else {
       quib::RightRound(*world);
     }
   }
-  quib::writeLevel(std::cout, world->labmap, level.n);
-  std::cout.flush();
-  if (!std::cout) {
-    std::cerr << "quib-level: cannot write the turned level to standard output\n";
-    return 1;
+  quib::writeLevel(std::cout, world->labmap, n);
+  return flushed("the turned level");
+}
+
+struct Command {
+  std::string_view name;
+  int (*run)(const std::vector<std::string_view>& args);
+};
+
+constexpr Command kCommands[] = {{"check", check}, {"turn", turn}};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    return usage();
   }
-  return 0;
+  const std::string_view name = argv[1];
+  const std::vector<std::string_view> args(argv + 2, argv + argc);
+  for (const Command& command : kCommands) {
+    if (command.name == name) {
+      return command.run(args);
+    }
+  }
+  return usage("unknown command " + std::string(name));
 }

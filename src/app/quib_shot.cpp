@@ -22,6 +22,9 @@ constexpr const char* kUsage =
     "usage: quib-shot [--game DIR] [--keys K,K,...] --out FILE.png\n"
     "       quib-shot --start-screen --out FILE.png\n";
 
+// Virtual-key codes run from 1 to this.
+constexpr int kLastKeyCode = 254;
+
 // Decimal virtual-key codes, comma separated; Escape would end the game, so it is refused.
 std::vector<std::int16_t> parseKeys(std::string_view list) {
   std::vector<std::int16_t> keys;
@@ -31,7 +34,7 @@ std::vector<std::int16_t> parseKeys(std::string_view list) {
     int code = 0;
     const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), code);
     if (item.empty() || error != std::errc() || end != item.data() + item.size() || code < 1 ||
-        code > 254) {
+        code > kLastKeyCode) {
       throw quib::Failure("--keys: \"" + std::string(item) +
                           "\" is not a virtual-key code (1 to 254)");
     }
@@ -44,54 +47,72 @@ std::vector<std::int16_t> parseKeys(std::string_view list) {
   return keys;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+struct Options {
   std::optional<std::string> gameDir;
   std::string keyList;
   std::string out;
   bool startScreen = false;
+};
+
+// The command line's options; nothing when it is not a valid command line.
+std::optional<Options> parseOptions(int argc, char** argv) {
+  Options options;
   for (int a = 1; a < argc; ++a) {
     const std::string_view flag = argv[a];
     if (flag == "--start-screen") {
-      startScreen = true;
+      options.startScreen = true;
       continue;
     }
     if (a + 1 >= argc || (flag != "--game" && flag != "--keys" && flag != "--out")) {
-      std::cerr << kUsage;
-      return 2;
+      return std::nullopt;
     }
     const char* value = argv[++a];
     if (flag == "--game") {
-      gameDir = value;
+      options.gameDir = value;
     } else if (flag == "--keys") {
-      keyList = value;
+      options.keyList = value;
     } else {
-      out = value;
+      options.out = value;
     }
   }
-  if (out.empty() || (startScreen && (gameDir || !keyList.empty()))) {
+  if (options.out.empty() ||
+      (options.startScreen && (options.gameDir || !options.keyList.empty()))) {
+    return std::nullopt;
+  }
+  return options;
+}
+
+// Runs the game's start-up and keys and writes the client area; throws Failure.
+void shoot(const Options& options) {
+  if (options.startScreen) {
+    const quib::Font font;
+    quib::savePng(quib::StartScreen(font).picture(), options.out);
+    return;
+  }
+  const std::vector<std::int16_t> keys = parseKeys(options.keyList);
+  // The game runs in its own folder, so the output path is fixed before it is entered.
+  const std::string out = std::filesystem::absolute(options.out).string();
+  const std::string driveX = quib::enterGameFolder(options.gameDir);
+  const quib::Font font;
+  quib::GameWindow game(font);
+  game.Form_Load(driveX);
+  for (const std::int16_t key : keys) {
+    game.keyDown(key);
+  }
+  quib::savePng(game.clientArea(), out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::optional<Options> options = parseOptions(argc, argv);
+  if (!options) {
     std::cerr << kUsage;
     return 2;
   }
   const quib::PlatformSession session;
   try {
-    if (startScreen) {
-      const quib::Font font;
-      quib::savePng(quib::StartScreen(font).picture(), out);
-      return 0;
-    }
-    const std::vector<std::int16_t> keys = parseKeys(keyList);
-    // The game runs in its own folder, so the output path is fixed before it is entered.
-    out = std::filesystem::absolute(out).string();
-    const std::string driveX = quib::enterGameFolder(gameDir);
-    const quib::Font font;
-    quib::GameWindow game(font);
-    game.Form_Load(driveX);
-    for (const std::int16_t key : keys) {
-      game.keyDown(key);
-    }
-    quib::savePng(game.clientArea(), out);
+    shoot(*options);
     return 0;
   } catch (const std::exception& error) {
     std::cerr << "quib-shot: " << error.what() << '\n';

@@ -6,12 +6,15 @@
 namespace quib {
 namespace {
 
+constexpr std::uint32_t kFull = 255;  // a channel at its brightest; ink that covers all
+
 std::uint32_t channel(Rgb colour, int shift) {
-  return (colour >> shift) & 0xffu;
+  return (colour >> shift) & kFull;
 }
 
+// Rounded to nearest: the ink's share of the pixel, the rest what lay under it.
 std::uint8_t blend(std::uint32_t over, std::uint32_t under, std::uint32_t alpha) {
-  return static_cast<std::uint8_t>((over * alpha + under * (255 - alpha) + 127) / 255);
+  return static_cast<std::uint8_t>((over * alpha + under * (kFull - alpha) + kFull / 2) / kFull);
 }
 
 }  // namespace

@@ -5,49 +5,68 @@
 #include "world/turning.hpp"
 
 namespace quib {
+namespace {
+
+struct KeyBinding {
+  std::int16_t keyCode;
+  void (*apply)(World& world);
+};
+
+// Tested in this order; the first code that matches applies. Bounds compare the value before
+// the step, strictly; a refused step changes nothing.
+constexpr KeyBinding kKeyTable[] = {
+    {vk::kUp,
+     [](World& w) {
+       if (w.Y < w.ro) {
+         w.Y = w.Y + 1.0f;
+       }
+     }},
+    {vk::kDown,
+     [](World& w) {
+       if (w.Y > 0.0f) {
+         w.Y = w.Y - 1.0f;
+       }
+     }},
+    {vk::kLeft,  // a step aside, not a turn
+     [](World& w) {
+       if (w.X > 0.0f) {
+         w.X = w.X - 1.0f;
+       }
+     }},
+    {vk::kRight,
+     [](World& w) {
+       if (w.X < w.ro) {
+         w.X = w.X + 1.0f;
+       }
+     }},
+    {vk::kNumpad4, [](World& w) { LeftRound(w); }},
+    {vk::kNumpad6, [](World& w) { RightRound(w); }},
+    {vk::kNumpad8,
+     [](World& w) {
+       if (w.h < kEyeMax) {
+         ++w.h;
+       }
+     }},
+    {vk::kNumpad2,
+     [](World& w) {
+       if (w.h > 0) {
+         --w.h;
+       }
+     }},
+};
+
+}  // namespace
 
 KeyAction applyKey(World& world, std::int16_t keyCode) {
-  switch (keyCode) {
-    case vk::kUp:
-      if (world.Y < world.ro) {
-        world.Y = world.Y + 1.0f;
-      }
+  // Escape changes nothing: the caller plays the sound and ends the game.
+  if (keyCode == vk::kEscape) {
+    return KeyAction::kEndProgram;
+  }
+  for (const KeyBinding& binding : kKeyTable) {
+    if (binding.keyCode == keyCode) {
+      binding.apply(world);
       break;
-    case vk::kDown:
-      if (world.Y > 0.0f) {
-        world.Y = world.Y - 1.0f;
-      }
-      break;
-    case vk::kLeft:  // a step aside, not a turn
-      if (world.X > 0.0f) {
-        world.X = world.X - 1.0f;
-      }
-      break;
-    case vk::kRight:
-      if (world.X < world.ro) {
-        world.X = world.X + 1.0f;
-      }
-      break;
-    case vk::kNumpad4:
-      LeftRound(world);
-      break;
-    case vk::kNumpad6:
-      RightRound(world);
-      break;
-    case vk::kNumpad8:
-      if (world.h < kEyeMax) {
-        ++world.h;
-      }
-      break;
-    case vk::kNumpad2:
-      if (world.h > 0) {
-        --world.h;
-      }
-      break;
-    case vk::kEscape:
-      return KeyAction::kEndProgram;
-    default:
-      break;
+    }
   }
   return KeyAction::kDone;
 }

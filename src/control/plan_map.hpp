@@ -37,60 +37,57 @@ Size planClientSize(float N, float ro);
 // Draws the plan on the game window's own surface.
 void drawPlanMap(const World& world, WindowSurface& surface);
 
+// Calls draw(style, x1, y1, x2, y2, colour) for the shape a code's meaning gives the point
+// (i, j) in layer k.
+template <class Draw>
+void drawPlanShape(const CodeMeaning& meaning, const PlanGeometry& g, float i, float j, float k,
+                   Draw&& draw) {
+  const Rgb colour = meaning.planColour;
+  switch (meaning.plan) {
+    case PlanShape::kSegment:
+      draw(LineStyle::kLine, g.px((i - 1.0f) + k), g.py(j - k), g.px((i + 1.0f) - k), g.py(j + k),
+           colour);
+      break;
+    case PlanShape::kMarker: {
+      const float e = g.s / meaning.markerDivisor;
+      draw(LineStyle::kFilledBox, g.px(i) - e, g.py(j) - e, g.px(i) + e, g.py(j) + e, colour);
+      break;
+    }
+    case PlanShape::kFrame:
+      draw(LineStyle::kBox, g.px(i - 1.0f), g.py(j + 1.0f), g.px(i + 1.0f), g.py(j - 1.0f), colour);
+      break;
+    case PlanShape::kNone:
+      break;
+  }
+}
+
 // Calls draw(style, x1, y1, x2, y2, colour) for every shape of the plan, in drawing order:
-// columns outermost, then rows, then layers, the viewer's marker last and on top.
+// columns outermost, then rows, then layers, each point's codes in the table's order, the
+// viewer's marker last and on top.
 template <class Draw>
 void forEachPlanShape(const World& world, const PlanGeometry& g, Draw&& draw) {
   // Mended: an extent below 1 gives the plan no scale, so there is nothing to draw.
   if (!(world.ro >= 1.0f)) {
     return;
   }
-  const float s = g.s;
-  const auto segment = [&](float i, float j, float k, Rgb colour) {
-    draw(LineStyle::kLine, g.px((i - 1.0f) + k), g.py(j - k), g.px((i + 1.0f) - k), g.py(j + k),
-         colour);
-  };
-  const auto marker = [&](float i, float j, float e, Rgb colour) {
-    draw(LineStyle::kFilledBox, g.px(i) - e, g.py(j) - e, g.px(i) + e, g.py(j) + e, colour);
-  };
   const float ro = world.ro;
   for (float i = 0.0f; i <= ro; i += 1.0f) {
     const auto column = gridIndex(i);
-    if (!column) {
-      continue;
-    }
-    for (float j = 0.0f; j <= ro; j += 1.0f) {
+    for (float j = 0.0f; column && j <= ro; j += 1.0f) {
       const auto row = gridIndex(j);
-      if (!row) {
-        continue;
-      }
-      for (int k = 0; k <= 1; ++k) {
-        const auto fk = static_cast<float>(k);
+      for (int k = 0; row && k <= 1; ++k) {
         for (const CodeMeaning& meaning : kCodeMeanings) {
-          if (world.labmap(*column, *row, meaning.planLooksAtLayer0 ? 0 : k) != meaning.code) {
-            continue;
-          }
-          const Rgb colour = meaning.planColour;
-          switch (meaning.plan) {
-            case PlanShape::kSegment:
-              segment(i, j, fk, colour);
-              break;
-            case PlanShape::kMarker:
-              marker(i, j, s / meaning.markerDivisor, colour);
-              break;
-            case PlanShape::kFrame:
-              draw(LineStyle::kBox, g.px(i - 1.0f), g.py(j + 1.0f), g.px(i + 1.0f), g.py(j - 1.0f),
-                   colour);
-              break;
-            case PlanShape::kNone:
-              break;
+          if (world.labmap(*column, *row, meaning.planLooksAtLayer0 ? 0 : k) == meaning.code) {
+            drawPlanShape(meaning, g, i, j, static_cast<float>(k), draw);
           }
         }
       }
     }
   }
-  // The viewer's marker, last and so on top: as small as a blue marker, yellow.
-  marker(world.X, world.Y, s / kViewerMarkerDivisor, kViewerMarkerColour);
+  // The viewer's marker: as small as a blue marker, in yellow.
+  const float e = g.s / kViewerMarkerDivisor;
+  draw(LineStyle::kFilledBox, g.px(world.X) - e, g.py(world.Y) - e, g.px(world.X) + e,
+       g.py(world.Y) + e, kViewerMarkerColour);
 }
 
 }  // namespace quib

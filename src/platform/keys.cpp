@@ -61,7 +61,8 @@ std::optional<std::int16_t> virtualKey(std::int32_t sdlKeycode, std::uint16_t sd
     return static_cast<std::int16_t>('0' + (key - SDLK_0));
   }
   if (key >= SDLK_F1 && key <= SDLK_F12) {
-    return static_cast<std::int16_t>(112 + (key - SDLK_F1));
+    constexpr std::int16_t kF1 = 112;
+    return static_cast<std::int16_t>(kF1 + (key - SDLK_F1));
   }
   const bool numLock = (sdlModifiers & KMOD_NUM) != 0;
   for (const KeypadKey& entry : kKeypad) {

@@ -55,9 +55,11 @@ std::string driveLetterPath(const std::string& path, const std::string& driveX) 
 }
 
 std::string workingDirectory() {
-  std::vector<char> buffer(4096);
+  constexpr std::size_t kFirstTry = 4096;
+  constexpr std::size_t kLongest = std::size_t{1} << 20;  // no working directory is longer
+  std::vector<char> buffer(kFirstTry);
   while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-    if (errno != ERANGE || buffer.size() > (1u << 20)) {
+    if (errno != ERANGE || buffer.size() > kLongest) {
       throw Failure(std::string("cannot read the working directory: ") + std::strerror(errno));
     }
     buffer.resize(buffer.size() * 2);

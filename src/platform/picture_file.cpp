@@ -11,11 +11,13 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/bmp_format.hpp"
 #include "platform/failure.hpp"
 #include "platform/sdl_support.hpp"
+#include "world/input_file.hpp"
 
 namespace quib {
 namespace {
@@ -28,59 +30,68 @@ std::uint32_t le(const unsigned char* p, int bytes) {
   return value;
 }
 
+struct Header {
+  std::uint32_t dataOffset = 0;
+  std::int64_t width = 0;
+  std::int64_t height = 0;  // the number of rows, whichever way they run
+  std::uint32_t bits = 0;
+  std::uint32_t compression = bmp::kUncompressed;
+};
+
+// The header's figures; nothing when the bytes are no BMP header.
+std::optional<Header> parseHeader(const unsigned char* header, std::size_t got) {
+  if (got < bmp::kFileHeaderSize + bmp::kCoreHeaderSize || header[0] != 'B' || header[1] != 'M') {
+    return std::nullopt;
+  }
+  Header h;
+  h.dataOffset = le(header + bmp::kDataOffset, 4);
+  const std::uint32_t infoSize = le(header + bmp::kInfoSize, 4);
+  if (infoSize == bmp::kCoreHeaderSize) {
+    h.width = le(header + bmp::kCoreWidth, 2);
+    h.height = le(header + bmp::kCoreHeight, 2);
+    h.bits = le(header + bmp::kCoreBitCount, 2);
+  } else if (infoSize >= bmp::kInfoHeaderSize && got >= bmp::kImageSize) {
+    h.width = static_cast<std::int32_t>(le(header + bmp::kWidth, 4));
+    h.height = std::llabs(static_cast<std::int32_t>(le(header + bmp::kHeight, 4)));
+    h.bits = le(header + bmp::kBitCount, 2);
+    h.compression = le(header + bmp::kCompression, 4);
+  } else {
+    return std::nullopt;
+  }
+  return h;
+}
+
 // SDL_LoadBMP trusts the header's size fields, so look at them first.
 void checkHeader(const std::string& path) {
   const auto fail = [&](const std::string& reason) {
     throw Failure("cannot load picture " + path + ": " + reason);
   };
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    fail(std::strerror(EISDIR));
+  std::ifstream in;
+  if (const std::string reason = openForReading(path, in); !reason.empty()) {
+    fail(reason);
   }
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    fail(std::strerror(errno != 0 ? errno : ENOENT));
-  }
-  unsigned char header[bmp::kHeadersSize] = {};
-  in.read(reinterpret_cast<char*>(header), sizeof header);
-  const auto got = static_cast<std::size_t>(in.gcount());
-  if (got < bmp::kFileHeaderSize + bmp::kCoreHeaderSize || header[0] != 'B' || header[1] != 'M') {
+  unsigned char bytes[bmp::kHeadersSize] = {};
+  in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
+  const auto header = parseHeader(bytes, static_cast<std::size_t>(in.gcount()));
+  if (!header) {
     fail("not a BMP picture");
   }
-  const std::uint32_t dataOffset = le(header + bmp::kDataOffset, 4);
-  const std::uint32_t infoSize = le(header + bmp::kInfoSize, 4);
-  std::int64_t width = 0;
-  std::int64_t height = 0;
-  std::uint32_t bits = 0;
-  std::uint32_t compression = bmp::kUncompressed;
-  if (infoSize == bmp::kCoreHeaderSize) {
-    width = le(header + bmp::kCoreWidth, 2);
-    height = le(header + bmp::kCoreHeight, 2);
-    bits = le(header + bmp::kCoreBitCount, 2);
-  } else if (infoSize >= bmp::kInfoHeaderSize && got >= bmp::kImageSize) {
-    width = static_cast<std::int32_t>(le(header + bmp::kWidth, 4));
-    height = static_cast<std::int32_t>(le(header + bmp::kHeight, 4));
-    bits = le(header + bmp::kBitCount, 2);
-    compression = le(header + bmp::kCompression, 4);
-  } else {
-    fail("not a BMP picture (unknown header)");
-  }
-  height = std::llabs(height);
-  if (width <= 0 || height <= 0) {
+  if (header->width <= 0 || header->height <= 0) {
     fail("picture has no pixels");
   }
-  if (width > kMaxPictureSide || height > kMaxPictureSide) {
-    fail("picture is " + std::to_string(width) + " x " + std::to_string(height) +
-         " pixels, larger than " + std::to_string(kMaxPictureSide) + " a side");
+  const std::string size = std::to_string(header->width) + " x " + std::to_string(header->height);
+  if (header->width > kMaxPictureSide || header->height > kMaxPictureSide) {
+    fail("picture is " + size + " pixels, larger than " + std::to_string(kMaxPictureSide) +
+         " a side");
   }
   // Uncompressed rows are padded to four bytes; compressed pixels have no fixed size.
-  if (compression == bmp::kUncompressed || compression == bmp::kBitFields) {
-    const std::int64_t needed = std::int64_t{dataOffset} + bmp::rowBytes(width, bits) * height;
-    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, error));
-    if (error || size < needed) {
-      fail("file is too short for its " + std::to_string(width) + " x " + std::to_string(height) +
-           " pixels");
+  if (header->compression == bmp::kUncompressed || header->compression == bmp::kBitFields) {
+    const std::int64_t needed = std::int64_t{header->dataOffset} +
+                                bmp::rowBytes(header->width, header->bits) * header->height;
+    std::error_code error;
+    const auto fileSize = static_cast<std::int64_t>(std::filesystem::file_size(path, error));
+    if (error || fileSize < needed) {
+      fail("file is too short for its " + size + " pixels");
     }
   }
 }
@@ -98,7 +109,9 @@ Image loadPicture(const std::string& path) {
   constexpr std::uint32_t kNoAlpha = 0xffffffu;
   for (int y = 0; y < argb->height; ++y) {
     for (int x = 0; x < argb->width; ++x) {
-      image.set(x, y, argb->pixels[static_cast<std::size_t>(y * argb->width + x)] & kNoAlpha);
+      const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(argb->width) +
+                             static_cast<std::size_t>(x);
+      image.set(x, y, argb->pixels[at] & kNoAlpha);
     }
   }
   return image;
@@ -134,9 +147,9 @@ void saveBmp(const Image& image, const std::string& path) {
   const auto height = static_cast<std::uint32_t>(image.height());
   const auto rowBytes = static_cast<std::uint32_t>(bmp::rowBytes(width, kBits));
   std::vector<unsigned char> bytes(bmp::kHeadersSize + std::size_t{rowBytes} * height, 0);
-  const auto put = [&](int at, std::uint32_t value, int size) {
+  const auto put = [&](std::size_t at, std::uint32_t value, int size) {
     for (int k = 0; k < size; ++k) {
-      bytes[static_cast<std::size_t>(at + k)] = static_cast<unsigned char>(value >> (8 * k));
+      bytes[at + static_cast<std::size_t>(k)] = static_cast<unsigned char>(value >> (8 * k));
     }
   };
   bytes[0] = 'B';
@@ -154,9 +167,9 @@ void saveBmp(const Image& image, const std::string& path) {
   put(bmp::kPixelsPerMetreY, kPixelsPerMetre, 4);
   for (std::uint32_t row = 0; row < height; ++row) {
     const Rgb* from = image.row(static_cast<int>(height - 1 - row));
-    const int at = static_cast<int>(bmp::kHeadersSize + row * rowBytes);
+    const std::size_t at = bmp::kHeadersSize + std::size_t{row} * rowBytes;
     for (std::uint32_t x = 0; x < width; ++x) {
-      put(at + static_cast<int>(3 * x), from[x], 3);  // 0x00RRGGBB little-endian: B, G, R
+      put(at + std::size_t{3} * x, from[x], 3);  // 0x00RRGGBB little-endian: B, G, R
     }
   }
   std::ofstream out(path, std::ios::binary);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "canvas/fit.hpp"
+#include "canvas/window_surface.hpp"
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
 #include "platform/keys.hpp"
@@ -16,7 +17,7 @@ namespace quib {
 namespace {
 
 // The colour around a scaled client area.
-constexpr Rgb kWindowBack = rgb(212, 208, 200);
+constexpr Rgb kWindowBack = WindowSurface::kBackColour;
 
 // An SDL view of the picture's pixels, borrowed: the picture must outlive it.
 SurfacePtr borrow(const Image& picture) {

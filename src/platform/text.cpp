@@ -52,7 +52,8 @@ GlyphStrip Font::render(const std::string& text) const {
   GlyphStrip strip{argb->width, argb->height, {}};
   strip.coverage.reserve(argb->pixels.size());
   for (const std::uint32_t pixel : argb->pixels) {
-    strip.coverage.push_back(static_cast<std::uint8_t>(pixel >> 24));  // the ink's coverage
+    constexpr int kAlphaShift = 24;  // the ink's coverage is the pixel's alpha
+    strip.coverage.push_back(static_cast<std::uint8_t>(pixel >> kAlphaShift));
   }
   return strip;
 }

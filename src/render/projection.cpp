@@ -37,7 +37,7 @@ std::optional<std::array<Point, 4>> sideWallPoints(const World& world, float i, 
   const float m = world.N / 2.0f;
   const float dx = i - world.X;
   const float d = j - world.Y;
-  const float h = static_cast<float>(world.h);
+  const auto h = static_cast<float>(world.h);
   // Mended: these three places would divide by zero (d, d + 1 or d - 1); they are skipped.
   if (d == 0.0f || d == -1.0f || (d == 1.0f && dx == 0.0f)) {
     return std::nullopt;

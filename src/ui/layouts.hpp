@@ -36,8 +36,11 @@ inline constexpr const char* kCaption = "Find Quib, please";
 // Where its client area goes on the screen, where the window system allows.
 inline constexpr Point kPosition{fromTwips(2970), fromTwips(1395)};
 // Start-up lays both view surfaces here, one over the other.
-static_assert(fromTwips(240) == kViewLeft && fromTwips(240) == kViewTop);
-static_assert(fromTwips(7815) == ViewSurface::kExtent);
+inline constexpr int kViewSurfaceCorner = 240;
+inline constexpr int kViewSurfaceSide = 7815;
+static_assert(fromTwips(kViewSurfaceCorner) == kViewLeft);
+static_assert(fromTwips(kViewSurfaceCorner) == kViewTop);
+static_assert(fromTwips(kViewSurfaceSide) == ViewSurface::kExtent);
 }  // namespace form1
 
 }  // namespace quib

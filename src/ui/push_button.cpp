@@ -9,12 +9,12 @@
 namespace quib {
 namespace {
 
-constexpr Rgb kFace = rgb(212, 208, 200);
-constexpr Rgb kHighlight = rgb(255, 255, 255);
-constexpr Rgb kShadow = rgb(128, 128, 128);
-constexpr Rgb kDarkShadow = rgb(64, 64, 64);
-constexpr Rgb kFrame = rgb(0, 0, 0);
-constexpr Rgb kCaption = rgb(0, 0, 0);
+// The classic desktop's colours for a raised control, lit from the top left.
+struct Look {
+  Rgb face, highlight, shadow, darkShadow, frame, caption;
+};
+constexpr Look kLook{rgb(212, 208, 200), rgb(255, 255, 255), rgb(128, 128, 128),
+                     rgb(64, 64, 64),    rgb(0, 0, 0),       rgb(0, 0, 0)};
 // The focus mark lies this far inside the button's edge.
 constexpr int kFocusInset = 4;
 
@@ -87,21 +87,21 @@ bool PushButton::keyUp(std::int16_t keyCode) {
 
 void PushButton::draw(Image& target, const TextRenderer& font) const {
   // The button with the focus is the default one: a black line all round.
-  fillRect(target, bounds_, kFace);
-  frame(target, bounds_, kFrame, kFrame);
+  fillRect(target, bounds_, kLook.face);
+  frame(target, bounds_, kLook.frame, kLook.frame);
   const Rect inside = inset(bounds_, 1);
   if (pressed()) {
-    frame(target, inside, kShadow, kShadow);
+    frame(target, inside, kLook.shadow, kLook.shadow);
   } else {
-    frame(target, inside, kHighlight, kDarkShadow);
-    frame(target, inset(inside, 1), kFace, kShadow);
+    frame(target, inside, kLook.highlight, kLook.darkShadow);
+    frame(target, inset(inside, 1), kLook.face, kLook.shadow);
   }
   // A sunk button's caption moves down and right by a pixel.
   const int shift = pressed() ? 1 : 0;
   const GlyphStrip caption = font.render(caption_);
   drawGlyphs(target, bounds_.x + (bounds_.w - caption.width) / 2 + shift,
-             bounds_.y + (bounds_.h - caption.height) / 2 + shift, caption, kCaption);
-  dottedFrame(target, inset(bounds_, kFocusInset), kFrame);
+             bounds_.y + (bounds_.h - caption.height) / 2 + shift, caption, kLook.caption);
+  dottedFrame(target, inset(bounds_, kFocusInset), kLook.frame);
 }
 
 }  // namespace quib

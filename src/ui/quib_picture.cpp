@@ -1,5 +1,7 @@
 // The game's picture as shapes on a 32-unit square, sampled at every pixel's centre, so that
-// each size is drawn afresh and stays crisp.
+// each size is drawn afresh and stays crisp. The shapes' figures, places on that square, are
+// the drawing itself rather than numbers to be named.
+// NOLINTBEGIN(readability-magic-numbers)
 #include "ui/quib_picture.hpp"
 
 #include <cmath>
@@ -9,12 +11,9 @@ namespace {
 
 constexpr double kUnits = 32.0;
 
-constexpr Rgb kBlack = rgb(0, 0, 0);
+// Of the 16 colours of the classic icon palette.
 constexpr Rgb kRed = rgb(255, 0, 0);
 constexpr Rgb kGrey = rgb(128, 128, 128);
-constexpr Rgb kGreen = rgb(0, 128, 0);
-constexpr Rgb kYellow = rgb(255, 255, 0);
-constexpr Rgb kCyan = rgb(0, 255, 255);
 
 struct Vec {
   double x = 0;
@@ -115,20 +114,20 @@ bool arrow(Vec p) {
 // The topmost shape at a point of the 32-unit square.
 Rgb shade(Vec p) {
   if (arrow(p)) {
-    return kCyan;
+    return rgb(0, 255, 255);  // cyan
   }
   if (figure(p)) {
-    return kYellow;
+    return rgb(255, 255, 0);  // yellow
   }
   if (inBox(p, 11.0, 11.0, 21.0, 21.0)) {
-    return kGreen;
+    return rgb(0, 128, 0);  // green
   }
   for (const Band& band : kBands) {
     if (band.covers(p)) {
       return band.colour;
     }
   }
-  return kBlack;
+  return rgb(0, 0, 0);  // the corridors
 }
 
 }  // namespace
@@ -144,3 +143,4 @@ Image drawQuibPicture(int width, int height) {
 }
 
 }  // namespace quib
+// NOLINTEND(readability-magic-numbers)

@@ -6,6 +6,7 @@
 
 #include "canvas/glyphs.hpp"
 #include "canvas/image.hpp"
+#include "canvas/window_surface.hpp"
 #include "platform/desktop.hpp"
 #include "ui/push_button.hpp"
 #include "ui/tooltip.hpp"
@@ -14,7 +15,7 @@ namespace quib {
 
 class StartScreen {
  public:
-  static constexpr Rgb kBackColour = rgb(212, 208, 200);
+  static constexpr Rgb kBackColour = WindowSurface::kBackColour;
 
   explicit StartScreen(const TextRenderer& font);
 

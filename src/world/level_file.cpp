@@ -11,6 +11,8 @@
 #include <optional>
 #include <string_view>
 
+#include "world/input_file.hpp"
+
 namespace quib {
 namespace {
 
@@ -21,18 +23,23 @@ struct Value {
   std::string message;  // for kBad: "LINE:COLUMN: ..."
 };
 
+// The text found, in quotes: at most its first bytes, those that do not print as \xHH.
 std::string quoted(const std::string& text) {
   constexpr std::size_t kShown = 24;
+  constexpr unsigned char kFirstPrinting = 0x20;  // the blank
+  constexpr unsigned char kDelete = 0x7f;
+  constexpr unsigned kNibble = 4;
+  constexpr unsigned kNibbleMask = 0xfu;
   std::string out = "\"";
   for (std::size_t k = 0; k < text.size() && k < kShown; ++k) {
     const auto ch = static_cast<unsigned char>(text[k]);
-    if (ch >= 0x20 && ch < 0x7f) {
+    if (ch >= kFirstPrinting && ch < kDelete) {
       out += static_cast<char>(ch);
     } else {
       static const char* const kHex = "0123456789abcdef";
       out += "\\x";
-      out += kHex[ch >> 4];
-      out += kHex[ch & 0xf];
+      out += kHex[ch >> kNibble];
+      out += kHex[ch & kNibbleMask];
     }
   }
   if (text.size() > kShown) {
@@ -162,8 +169,20 @@ class ValueScanner {
   int column_ = 1;
 };
 
-std::string reasonOf(int error) {
-  return std::strerror(error);
+// Why the values stopped before `needed` of them were read (-1: not even the extent).
+std::string whyStopped(const std::string& path, const ValueScanner& scanner, const Value& value,
+                       long read, long needed) {
+  if (value.kind == Value::Kind::kBad) {
+    return path + ":" + value.message;
+  }
+  if (scanner.failed()) {
+    return "cannot read level file " + path + ": " + std::strerror(errno != 0 ? errno : EIO);
+  }
+  if (needed < 0) {
+    return "level file " + path + " ends early: it holds no values, not even the extent";
+  }
+  return "level file " + path + " ends early: read " + std::to_string(read) + " of " +
+         std::to_string(needed) + " values";
 }
 
 }  // namespace
@@ -188,33 +207,14 @@ std::string levelPath(const std::string& workingDirectory) {
 // file was half loaded. Here a bad file ends start-up with one line naming the file, the place
 // and the text found, and the grid is only written once the whole level has been read.
 LevelRead readLevel(const std::string& path, Labmap& labmap) {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    return {0, "cannot open level file " + path + ": " + reasonOf(EISDIR)};
-  }
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return {0, "cannot open level file " + path + ": " + reasonOf(errno != 0 ? errno : ENOENT)};
+  std::ifstream in;
+  if (const std::string reason = openForReading(path, in); !reason.empty()) {
+    return {0, "cannot open level file " + path + ": " + reason};
   }
   ValueScanner scanner(in);
-  const auto fail = [&](const Value& value, long read, long needed) -> LevelRead {
-    if (value.kind == Value::Kind::kBad) {
-      return {0, path + ":" + value.message};
-    }
-    if (scanner.failed()) {
-      return {0, "cannot read level file " + path + ": " + reasonOf(errno != 0 ? errno : EIO)};
-    }
-    if (needed < 0) {
-      return {0, "level file " + path + " ends early: it holds no values, not even the extent"};
-    }
-    return {0, "level file " + path + " ends early: read " + std::to_string(read) + " of " +
-                   std::to_string(needed) + " values"};
-  };
-
   const Value first = scanner.next();
   if (first.kind != Value::Kind::kNumber) {
-    return fail(first, 0, -1);
+    return {0, whyStopped(path, scanner, first, 0, -1)};
   }
   const int n = first.number;
   if (n > kGridMax) {
@@ -224,7 +224,6 @@ LevelRead readLevel(const std::string& path, Labmap& labmap) {
   // A negative extent reads no codes at all, as the game always has.
   const long side = n >= 0 ? n + 1 : 0;
   const long needed = 1 + 2 * side * side;
-
   auto loaded = std::make_unique<Labmap>();
   long read = 1;
   for (int i = 0; i <= n; ++i) {
@@ -232,7 +231,7 @@ LevelRead readLevel(const std::string& path, Labmap& labmap) {
       for (int k = 0; k <= 1; ++k) {
         const Value value = scanner.next();
         if (value.kind != Value::Kind::kNumber) {
-          return fail(value, read, needed);
+          return {0, whyStopped(path, scanner, value, read, needed)};
         }
         (*loaded)(i, j, k) = value.number;
         ++read;

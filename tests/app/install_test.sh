@@ -4,20 +4,7 @@
 set -u
 source_dir=$1
 build=$2
-work=$(mktemp -d)
-game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+. "$source_dir/tests/harness.sh"
 id=io.github.quib.Quib
 
 check "desktop file" "" "$(desktop-file-validate "$source_dir/desktop/$id.desktop" 2>&1)"
@@ -50,8 +37,7 @@ check "the installed level" "extent 22" "$out"
 
 # The launcher's command, run as a desktop would (from /, the tree's bin on PATH), opens
 # the start screen; closing it ends the game with 0.
-. "$source_dir/tests/e2e/xvfb.sh"
-if start_xvfb "$work"; then
+if start_xvfb; then
   command=$(awk -F= '$1 == "Exec" {print $2}' "$work/moved/share/applications/$id.desktop")
   (cd / && PATH="$work/moved/bin:$PATH" SDL_VIDEODRIVER=x11 exec $command) >"$work/launcher.log" 2>&1 &
   game=$!

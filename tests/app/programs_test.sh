@@ -2,15 +2,8 @@
 # quib-shot and quib from the command line: pictures of the client area, clear refusals.
 set -u
 bin=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../harness.sh"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-failures=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
 png_size() { identify -format '%w %h' "$1"; }
 
 "$bin/quib-shot" --keys 38,38,100 --out "$work/a.png"

@@ -2,14 +2,7 @@
 # quib-level on real files: the summary, turns that read back, and clear failures.
 set -u
 bin=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/../harness.sh"
 
 printf '2\n1,0,0,0,0,0\n0,0,8,1,0,0\n7,0,0,0,0,2\n' >"$work/level.dat"
 check "summary" "$work/level.dat: extent 2 (3 x 3 points); layer 0: 0=6 1=1 7=1 8=1; layer 1: 0=7 1=1 2=1" \

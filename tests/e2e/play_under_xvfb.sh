@@ -4,21 +4,13 @@
 # 2x), Escape's chime, and every way the program ends.
 set -u
 bin=$1
-work=$(mktemp -d)
-game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../harness.sh"
 fail() {
   echo "FAIL: $*"
   for f in "$work"/*.png; do [ -e "$f" ] && cp "$f" "${TMPDIR:-/tmp}/quib-e2e-$(basename "$f")"; done
   exit 1
 }
-. "$(dirname "$0")/xvfb.sh"
-start_xvfb "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+start_xvfb || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
 # run NAME [ENV=VALUE ...]: starts the game in the background, its sound going to NAME.raw.
 run() {

@@ -91,10 +91,11 @@ TEST(Frame, ExchangeComposesOnTheHiddenSurface) {
               kWall)
         << "frame on surface " << c0.target;
     EXPECT_EQ(scene.views.Picture1[static_cast<std::size_t>(1 - c0.target)].pixels().at(260, 260),
-              kBackdrop);
-    EXPECT_EQ(scene.views.Picture1[0].visible(), c0.after0);
-    EXPECT_EQ(scene.views.Picture1[1].visible(), c0.after1);
-    EXPECT_EQ(scene.views.bred, c0.bred);
+              kBackdrop)
+        << "the other surface, from " << c0.shown0 << c0.shown1;
+    EXPECT_EQ(scene.views.Picture1[0].visible(), c0.after0) << "from " << c0.shown0 << c0.shown1;
+    EXPECT_EQ(scene.views.Picture1[1].visible(), c0.after1) << "from " << c0.shown0 << c0.shown1;
+    EXPECT_EQ(scene.views.bred, c0.bred) << "from " << c0.shown0 << c0.shown1;
   }
 }
 

@@ -88,8 +88,7 @@ std::string walk(const World& world) {
 
 World coned(float ro, float X, float Y, std::int16_t h) {
   World world = viewer(521, X, Y, h, ro);
-  world.conerow.right = std::min(ro, (ro - X) + Y);
-  world.conerow.left = std::min(ro, X + Y);
+  updateConerow(world);
   return world;
 }
 

@@ -12,48 +12,27 @@
 
 #include "canvas/window_surface.hpp"
 #include "platform/failure.hpp"
-#include "platform/text.hpp"
+#include "ui/scratch_game_folder.hpp"
 
 namespace quib {
 namespace fs = std::filesystem;
 namespace {
 
-// A copy of the shipped game folder in a scratch place, entered as the game would.
-class GameFolderTest : public ::testing::Test {
+class GameFolderTest : public ScratchGameFolder {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("quib_game_" + std::to_string(getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::copy(fs::path(QUIB_BIN_DIR) / "game", root_, fs::copy_options::recursive);
-    previous_ = fs::current_path();
-    fs::current_path(root_ / "bin");
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(root_);
-  }
-  void writeLevel(const std::string& text) {
-    std::ofstream(root_ / "lab" / "firstwin.lab" / "level0.dat", std::ios::binary) << text;
-  }
   std::string startupError() {
     GameWindow game(font_);
     try {
-      game.Form_Load((root_ / "x").string());
+      game.Form_Load(pictures());
     } catch (const Failure& failure) {
       return failure.what();
     }
     return "started";
   }
-
-  fs::path root_;
-  fs::path previous_;
-  Font font_;
 };
 
 TEST_F(GameFolderTest, StartupNamesTheFirstFileThatFails) {
-  const std::string x = (root_ / "x").string();
+  const std::string x = pictures();
   const std::string level = (root_ / "bin").string() + "/../lab/firstwin.lab/level0.dat";
   EXPECT_EQ(startupError(), "started");
 
@@ -73,7 +52,7 @@ TEST_F(GameFolderTest, StartupNamesTheFirstFileThatFails) {
 
 TEST_F(GameFolderTest, NoFrameBeforeTheFirstKey) {
   GameWindow game(font_);
-  game.Form_Load((root_ / "x").string());
+  game.Form_Load(pictures());
   EXPECT_EQ(game.screen().world.X, 11.0f);
   EXPECT_EQ(game.screen().world.N, 521.0f);
   const auto planInk = [](const Image& client) {
@@ -98,20 +77,22 @@ TEST_F(GameFolderTest, KeyCodeAndViewerMarkerAreShown) {
   }
   writeLevel(level);
   GameWindow game(font_);
-  game.Form_Load((root_ / "x").string());
+  game.Form_Load(pictures());
   game.keyDown(38);  // viewer to (2, 2)
   const Image client = game.clientArea();
   // s = 521 / 8; the viewer's marker is centred on (16 + 521 + 5 + 3 s, 16 + 260.5 + 2 s),
   // on a client area widened to 937 x 607 for the plan of so small a level.
   EXPECT_EQ(game.clientSize(), (Size{937, 607}));
   EXPECT_EQ(client.at(737, 407), rgb(255, 255, 0));
-  int inked = 0;
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 30; ++x) {
-      inked += client.at(x, y) != WindowSurface::kBackColour ? 1 : 0;
+  // " 38" at the top-left corner, exactly as the font draws it on the window's colour.
+  const GlyphStrip code = font_.render(" 38");
+  Image expected(code.width, code.height, WindowSurface::kBackColour);
+  drawGlyphs(expected, 0, 0, code, WindowSurface::kTextColour);
+  for (int y = 0; y < code.height; ++y) {
+    for (int x = 0; x < code.width; ++x) {
+      ASSERT_EQ(client.at(x, y), expected.at(x, y)) << "key code pixel " << x << "," << y;
     }
   }
-  EXPECT_GT(inked, 10) << "\" 38\" is printed at the top-left corner";
 }
 
 TEST_F(GameFolderTest, WallsEverywhereWalkedAndTurned) {
@@ -121,14 +102,16 @@ TEST_F(GameFolderTest, WallsEverywhereWalkedAndTurned) {
   }
   writeLevel(level);
   GameWindow game(font_);
-  game.Form_Load((root_ / "x").string());
+  game.Form_Load(pictures());
   std::mt19937 random(4);
   const std::int16_t keys[] = {37, 38, 39, 40, 98, 100, 102, 104, 32, 65};
   for (int press = 0; press < 300; ++press) {
-    ASSERT_EQ(game.keyDown(keys[random() % std::size(keys)]), KeyAction::kDone);
+    const std::int16_t key = keys[random() % std::size(keys)];
+    ASSERT_EQ(game.keyDown(key), KeyAction::kDone) << "press " << press << ", key " << key;
     const World& world = game.screen().world;
-    ASSERT_TRUE(world.X >= 0 && world.X <= 100 && world.Y >= 0 && world.Y <= 100);
-    ASSERT_TRUE(world.h >= 0 && world.h <= 7);
+    ASSERT_TRUE(world.X >= 0 && world.X <= 100 && world.Y >= 0 && world.Y <= 100)
+        << "press " << press << ": (" << world.X << ", " << world.Y << ")";
+    ASSERT_TRUE(world.h >= 0 && world.h <= 7) << "press " << press << ": h " << world.h;
   }
 }
 

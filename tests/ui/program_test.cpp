@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/failure.hpp"
-#include "platform/text.hpp"
 #include "ui/layouts.hpp"
+#include "ui/scratch_game_folder.hpp"
 #include "ui/start_screen.hpp"
 
 namespace quib {
@@ -74,29 +74,13 @@ DesktopEvent keyDown(std::int16_t code, int window = 2) {
   return {Kind::kKeyDown, window, 0, 0, code};
 }
 
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public ScratchGameFolder {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("quib_program_" + std::to_string(getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::copy(fs::path(QUIB_BIN_DIR) / "game", root_, fs::copy_options::recursive);
-    previous_ = fs::current_path();
-    fs::current_path(root_ / "bin");
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(root_);
-  }
   int run(std::initializer_list<DesktopEvent> events, int scale = 1) {
     desktop_.script.assign(events.begin(), events.end());
-    return runProgram(desktop_, font_, {(root_ / "x").string(), scale});
+    return runProgram(desktop_, font_, {pictures(), scale});
   }
 
-  fs::path root_;
-  fs::path previous_;
-  Font font_;
   ScriptedDesktop desktop_;
 };
 
@@ -175,7 +159,7 @@ TEST_F(ProgramTest, FailedStartUpLeavesNoWindow) {
   fs::remove(root_ / "x" / "door.bmp");
   desktop_.script = {keyDown(13, 1)};
   try {
-    runProgram(desktop_, font_, {(root_ / "x").string(), 1});
+    runProgram(desktop_, font_, {pictures(), 1});
     ADD_FAILURE() << "started without door.bmp";
   } catch (const Failure& failure) {
     EXPECT_EQ(std::string(failure.what()), "cannot load picture " +
