@@ -1,73 +1,122 @@
-// The whole chain of one key that changes nothing, on the fullest and the emptiest level.
-// Prints the time of each and their ratio, measured in the same run.
+// The whole chain of one key that moves nothing (Space): the key code, the frame and the plan.
+// Each level is measured beside an empty level of the same extent and viewer, in the same
+// run, and the table after the benchmarks gives each one's time against its baseline.
 #include <benchmark/benchmark.h>
 
-#include <iostream>
+#include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "control/key_handler.hpp"
+#include "platform/paths.hpp"
+#include "platform/picture_file.hpp"
 #include "platform/text.hpp"
 #include "world/key_codes.hpp"
 #include "world/level_codes.hpp"
+#include "world/level_file.hpp"
+#include "world/turning.hpp"
 
 namespace {
 
-// The game window's parts, as the key handler works on them.
+// The game window's parts, as the key handler works on them, with the shipped pictures.
 struct Scene {
-  explicit Scene(const quib::TextRenderer& text) : own(text) {}
+  explicit Scene(const quib::TextRenderer& text) : own(text), plan(text) {
+    const std::string x = std::string(QUIB_BIN_DIR) + "/game/x/";
+    for (quib::ViewSurface& surface : views.Picture1) {
+      surface.setBackdrop(quib::loadPicture(x + "p3.bmp"));
+    }
+    images = {quib::loadPicture(x + "wall.bmp"), quib::loadPicture(x + "lift.bmp"),
+              quib::loadPicture(x + "door.bmp"), quib::loadPicture(x + "powon.bmp")};
+    views.Picture1[0].setVisible(true);
+    world.N = views.Picture1[0].extent();
+  }
   quib::World world;
   quib::ImageHolders images;
   quib::ViewPair views;
   quib::WindowSurface own;
+  quib::PlanMap plan;
 };
 
-std::unique_ptr<Scene> screen(const quib::Font& font, std::int32_t code) {
-  auto s = std::make_unique<Scene>(font);
-  for (int i = 0; i <= quib::kGridMax; ++i) {
-    for (int j = 0; j <= quib::kGridMax; ++j) {
-      s->world.labmap(i, j, 0) = code;
-      s->world.labmap(i, j, 1) = code;
+using Level = std::function<void(quib::World&)>;  // fills the grid, places the viewer
+
+Level filled(int n, std::int32_t code) {
+  return [n, code](quib::World& world) {
+    for (int i = 0; i <= n; ++i) {
+      for (int j = 0; j <= n; ++j) {
+        world.labmap(i, j, 0) = code;
+        world.labmap(i, j, 1) = code;
+      }
     }
-  }
-  constexpr int kFaceSide = 64;
-  constexpr quib::Rgb kFaceColour = quib::rgb(150, 70, 40);
-  constexpr quib::Rgb kBackdropColour = quib::rgb(60, 60, 80);
-  const quib::Image face(kFaceSide, kFaceSide, kFaceColour);
-  s->images = {face, face, face, face};
-  for (quib::ViewSurface& surface : s->views.Picture1) {
-    surface.setBackdrop(
-        quib::Image(quib::ViewSurface::kExtent, quib::ViewSurface::kExtent, kBackdropColour));
-  }
-  s->views.Picture1[0].setVisible(true);
-  s->world.N = s->views.Picture1[0].extent();
-  quib::placeViewer(s->world, quib::kGridMax);
-  s->world.Y = 0;  // column 50, row 0, eye at mid-height
-  return s;
+    quib::placeViewer(world, n);
+  };
 }
 
-void keyChain(benchmark::State& state, std::int32_t code) {
+Level bundled() {
+  return [](quib::World& world) {
+    const quib::LevelRead level = quib::readLevel(
+        std::string(QUIB_SOURCE_DIR) + "/game/lab/firstwin.lab/level0.dat", world.labmap);
+    quib::placeViewer(world, level.n);
+  };
+}
+
+using Viewer = std::function<void(quib::World&)>;  // moves the viewer from its start
+
+void run(benchmark::State& state, const Level& level, const Viewer& viewer) {
   const quib::Font font;
-  auto s = screen(font, code);
+  auto scene = std::make_unique<Scene>(font);
+  level(scene->world);
+  viewer(scene->world);
+  quib::updateConerow(scene->world);
   for (auto _ : state) {
-    quib::Picture1_KeyDown(s->world, s->images, s->views, s->own, quib::vk::kSpace);
-    constexpr int kMiddle = quib::ViewSurface::kExtent / 2;
-    benchmark::DoNotOptimize(s->views.Picture1[0].pixels().at(kMiddle, kMiddle));
+    quib::Picture1_KeyDown(scene->world, scene->images, scene->views, scene->own, scene->plan,
+                           quib::vk::kSpace);
+    benchmark::DoNotOptimize(scene->views.Picture1[0].pixels().row(0));
   }
 }
 
-void BM_KeyChainWallsEverywhere(benchmark::State& state) {
-  keyChain(state, quib::code::kWall);
-}
-void BM_KeyChainEmptyLevel(benchmark::State& state) {
-  keyChain(state, quib::code::kEmpty);
-}
-BENCHMARK(BM_KeyChainWallsEverywhere)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_KeyChainEmptyLevel)->Unit(benchmark::kMillisecond);
+struct Case {
+  std::string name;
+  std::string baseline;  // the empty level it is held against; empty for a baseline
+};
 
-// Keeps each benchmark's time per key so the ratio can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
+std::vector<Case> registerCases() {
+  std::vector<Case> cases;
+  const auto add = [&](const std::string& name, const std::string& baseline, const Level& level,
+                       const Viewer& viewer) {
+    benchmark::RegisterBenchmark(name.c_str(), [level, viewer](benchmark::State& state) {
+      run(state, level, viewer);
+    })->Unit(benchmark::kMicrosecond);
+    cases.push_back({name, baseline});
+  };
+  const Viewer rowZero = [](quib::World& w) { w.Y = 0; };
+  for (const int n : {10, 25, 50, 100}) {
+    const std::string at =
+        "/extent:" + std::to_string(n) + "/viewer:(" + std::to_string(n / 2) + ",0)/h:0";
+    add("empty" + at, "", filled(n, quib::code::kEmpty), rowZero);
+    add("walls_everywhere" + at, "empty" + at, filled(n, quib::code::kWall), rowZero);
+  }
+  constexpr float kMiddle = 50.0f;  // the middle column and row of the largest grid
+  const Viewer turned = [](quib::World& w) {
+    w.X = kMiddle;
+    w.Y = kMiddle;
+    quib::LeftRound(w);
+    w.h = 3;
+  };
+  const std::string at = "/extent:100/viewer:(50,50)_left_turn/h:3";
+  add("empty" + at, "", filled(quib::kGridMax, quib::code::kEmpty), turned);
+  add("walls_everywhere" + at, "empty" + at, filled(quib::kGridMax, quib::code::kWall), turned);
+  const Viewer start = [](quib::World&) {};
+  constexpr int kBundledExtent = 22;  // the hand-made level's
+  add("empty/extent:22/start", "", filled(kBundledExtent, quib::code::kEmpty), start);
+  add("bundled_level/extent:22/start", "empty/extent:22/start", bundled(), start);
+  return cases;
+}
+
+// Keeps each benchmark's time per key, the mean where there are repetitions.
+class TimesReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
@@ -84,12 +133,18 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  const std::vector<Case> cases = registerCases();
+  TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double full = reporter.times["BM_KeyChainWallsEverywhere"];
-  const double empty = reporter.times["BM_KeyChainEmptyLevel"];
-  if (full > 0 && empty > 0) {
-    std::cout << "walls everywhere / empty level: " << full / empty << "\n";
+  std::printf("\n%-56s %10s %10s %7s\n", "per key", "time (us)", "empty (us)", "ratio");
+  for (const Case& c : cases) {
+    if (c.baseline.empty() || reporter.times.count(c.name) == 0 ||
+        reporter.times.count(c.baseline) == 0) {
+      continue;
+    }
+    const double time = reporter.times[c.name];
+    const double empty = reporter.times[c.baseline];
+    std::printf("%-56s %10.1f %10.1f %7.2f\n", c.name.c_str(), time, empty, time / empty);
   }
   benchmark::Shutdown();
   return 0;

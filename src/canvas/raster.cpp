@@ -1,6 +1,8 @@
 // Pixel-exact, clipped drawing into pictures, independent of any window system.
 #include "canvas/raster.hpp"
 
+#include "canvas/spans.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -12,12 +14,28 @@ namespace {
 // Lines and boxes are drawn from points near the picture; farther ones are not drawn.
 constexpr std::int64_t kReach = 1 << 20;
 
-// The first and one past the last pixel whose centre lies in [from, to), clipped to
-// [0, size).
-std::pair<int, int> coveredPixels(double from, double to, int size) {
-  const double first = std::clamp(std::ceil(from - 0.5), 0.0, static_cast<double>(size));
-  const double end = std::clamp(std::ceil(to - 0.5), 0.0, static_cast<double>(size));
-  return {static_cast<int>(first), static_cast<int>(end)};
+// Row y from x0 to x1, both included, clipped.
+void fillRun(Image& target, std::int64_t y, std::int64_t x0, std::int64_t x1, Rgb colour) {
+  if (y < 0 || y >= target.height()) {
+    return;
+  }
+  const std::int64_t from = std::max<std::int64_t>(x0, 0);
+  const std::int64_t to = std::min<std::int64_t>(x1, target.width() - 1);
+  if (from <= to) {
+    Rgb* row = target.row(static_cast<int>(y));
+    std::fill(row + from, row + to + 1, colour);
+  }
+}
+
+// Column x from y0 to y1, both included, clipped.
+void fillColumn(Image& target, std::int64_t x, std::int64_t y0, std::int64_t y1, Rgb colour) {
+  if (x < 0 || x >= target.width()) {
+    return;
+  }
+  const std::int64_t to = std::min<std::int64_t>(y1, target.height() - 1);
+  for (std::int64_t y = std::max<std::int64_t>(y0, 0); y <= to; ++y) {
+    target.set(static_cast<int>(x), static_cast<int>(y), colour);
+  }
 }
 
 void plot(Image& target, std::int64_t x, std::int64_t y, Rgb colour) {
@@ -55,83 +73,12 @@ std::optional<Box> boxOf(float x1, float y1, float x2, float y2) {
              std::max(ends->x1, ends->x2), std::max(ends->y1, ends->y2)};
 }
 
-}  // namespace
-
-void stretchPaint(Image& target, const Image& source, float x, float y, float w, float h) {
-  if (source.empty() || !(w > 0.0f && h > 0.0f) || !std::isfinite(x) || !std::isfinite(y) ||
-      !std::isfinite(w) || !std::isfinite(h)) {
-    return;
-  }
-  const double left = x;
-  const double top = y;
-  const auto [x0, x1] = coveredPixels(left, left + w, target.width());
-  const auto [y0, y1] = coveredPixels(top, top + h, target.height());
-  if (x0 >= x1 || y0 >= y1) {
-    return;
-  }
-  const auto sourceIndex = [](int pixel, double origin, double extent, int size) {
-    const double at = std::floor((pixel + 0.5 - origin) / extent * size);
-    return static_cast<int>(std::clamp(at, 0.0, static_cast<double>(size - 1)));
-  };
-  std::vector<int> columns(static_cast<std::size_t>(x1 - x0));
-  for (int px = x0; px < x1; ++px) {
-    columns[static_cast<std::size_t>(px - x0)] = sourceIndex(px, left, w, source.width());
-  }
-  for (int py = y0; py < y1; ++py) {
-    const Rgb* from = source.row(sourceIndex(py, top, h, source.height()));
-    Rgb* to = target.row(py);
-    for (int px = x0; px < x1; ++px) {
-      to[px] = from[columns[static_cast<std::size_t>(px - x0)]];
-    }
-  }
-}
-
-void fillPolygon(Image& target, std::span<const Point> points, Rgb colour) {
-  if (points.size() < 3) {
-    return;
-  }
-  std::int64_t top = points[0].y;
-  std::int64_t bottom = points[0].y;
-  for (const Point& p : points) {
-    top = std::min<std::int64_t>(top, p.y);
-    bottom = std::max<std::int64_t>(bottom, p.y);
-  }
-  const auto [row0, row1] =
-      coveredPixels(static_cast<double>(top), static_cast<double>(bottom), target.height());
-  std::vector<double> crossings;
-  for (int py = row0; py < row1; ++py) {
-    const double centre = py + 0.5;
-    crossings.clear();
-    for (std::size_t k = 0; k < points.size(); ++k) {
-      const Point& a = points[k];
-      const Point& b = points[(k + 1) % points.size()];
-      const double ay = a.y;
-      const double by = b.y;
-      if ((ay <= centre && centre < by) || (by <= centre && centre < ay)) {
-        const double ax = a.x;
-        const double bx = b.x;
-        crossings.push_back(ax + (centre - ay) * (bx - ax) / (by - ay));
-      }
-    }
-    std::sort(crossings.begin(), crossings.end());
-    Rgb* row = target.row(py);
-    for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
-      const auto [x0, x1] = coveredPixels(crossings[k], crossings[k + 1], target.width());
-      std::fill(row + x0, row + std::max(x0, x1), colour);
-    }
-  }
-}
-
-void drawLine(Image& target, float x1, float y1, float x2, float y2, Rgb colour) {
-  const auto ends = pixelEnds(x1, y1, x2, y2);
-  if (!ends) {
-    return;
-  }
-  // Walk from the first point to the second (Bresenham), keeping the direction given.
-  std::int64_t x = ends->x1;
-  std::int64_t y = ends->y1;
-  const std::int64_t ex = ends->x2;
-  const std::int64_t ey = ends->y2;
+// Walks from the first point to the second (Bresenham), keeping the direction given.
+void walkLine(Image& target, const Ends& ends, Rgb colour) {
+  std::int64_t x = ends.x1;
+  std::int64_t y = ends.y1;
+  const std::int64_t ex = ends.x2;
+  const std::int64_t ey = ends.y2;
   const std::int64_t dx = std::llabs(ex - x);
   const std::int64_t dy = -std::llabs(ey - y);
   const std::int64_t stepX = x < ex ? 1 : -1;
@@ -154,18 +101,63 @@ void drawLine(Image& target, float x1, float y1, float x2, float y2, Rgb colour)
   }
 }
 
+}  // namespace
+
+void stretchPaint(Image& target, const Image& source, float x, float y, float w, float h) {
+  const StretchMap map(source, x, y, w, h, target.width(), target.height());
+  if (map.empty()) {
+    return;
+  }
+  // One source column per target column, worked out once for all the rows.
+  std::vector<int> columns(static_cast<std::size_t>(map.x1 - map.x0));
+  for (int px = map.x0; px < map.x1; ++px) {
+    columns[static_cast<std::size_t>(px - map.x0)] = map.sourceColumn(px);
+  }
+  for (int py = map.y0; py < map.y1; ++py) {
+    const Rgb* from = source.row(map.sourceRow(py));
+    Rgb* to = target.row(py);
+    for (int px = map.x0; px < map.x1; ++px) {
+      to[px] = from[columns[static_cast<std::size_t>(px - map.x0)]];
+    }
+  }
+}
+
+void fillPolygon(Image& target, std::span<const Point> points, Rgb colour) {
+  const auto [row0, row1] = polygonRows(points, target.height());
+  for (int py = row0; py < row1; ++py) {
+    forEachPolygonSpan(points, py, target.width(), [&](int y, int x0, int x1) {
+      std::fill(target.row(y) + x0, target.row(y) + x1, colour);
+    });
+  }
+}
+
+void drawLine(Image& target, float x1, float y1, float x2, float y2, Rgb colour) {
+  const auto ends = pixelEnds(x1, y1, x2, y2);
+  if (!ends) {
+    return;
+  }
+  // A level's plan is all level and upright lines: those are runs of pixels, the same ones
+  // the walk below would plot.
+  if (ends->y1 == ends->y2) {
+    fillRun(target, ends->y1, std::min(ends->x1, ends->x2), std::max(ends->x1, ends->x2), colour);
+    return;
+  }
+  if (ends->x1 == ends->x2) {
+    fillColumn(target, ends->x1, std::min(ends->y1, ends->y2), std::max(ends->y1, ends->y2),
+               colour);
+    return;
+  }
+  walkLine(target, *ends, colour);
+}
+
 void fillBox(Image& target, float x1, float y1, float x2, float y2, Rgb colour) {
   const auto box = boxOf(x1, y1, x2, y2);
   if (!box) {
     return;
   }
-  const std::int64_t left = std::max<std::int64_t>(box->left, 0);
-  const std::int64_t right = std::min<std::int64_t>(box->right, target.width() - 1);
   for (std::int64_t y = std::max<std::int64_t>(box->top, 0);
        y <= std::min<std::int64_t>(box->bottom, target.height() - 1); ++y) {
-    for (std::int64_t x = left; x <= right; ++x) {
-      target.set(static_cast<int>(x), static_cast<int>(y), colour);
-    }
+    fillRun(target, y, box->left, box->right, colour);
   }
 }
 
@@ -174,14 +166,10 @@ void outlineBox(Image& target, float x1, float y1, float x2, float y2, Rgb colou
   if (!box) {
     return;
   }
-  for (std::int64_t x = box->left; x <= box->right; ++x) {
-    plot(target, x, box->top, colour);
-    plot(target, x, box->bottom, colour);
-  }
-  for (std::int64_t y = box->top; y <= box->bottom; ++y) {
-    plot(target, box->left, y, colour);
-    plot(target, box->right, y, colour);
-  }
+  fillRun(target, box->top, box->left, box->right, colour);
+  fillRun(target, box->bottom, box->left, box->right, colour);
+  fillColumn(target, box->left, box->top, box->bottom, colour);
+  fillColumn(target, box->right, box->top, box->bottom, colour);
 }
 
 void fillRect(Image& target, const Rect& rect, Rgb colour) {

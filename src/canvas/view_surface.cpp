@@ -1,6 +1,8 @@
 // View surface drawing, delegated to the clipped raster operations.
 #include "canvas/view_surface.hpp"
 
+#include "canvas/raster.hpp"
+
 namespace quib {
 
 ViewSurface::ViewSurface()

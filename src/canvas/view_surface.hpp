@@ -3,12 +3,13 @@
 
 #include <array>
 
+#include "canvas/front_to_back.hpp"
 #include "canvas/image.hpp"
-#include "canvas/raster.hpp"
+#include "canvas/paint_target.hpp"
 
 namespace quib {
 
-class ViewSurface {
+class ViewSurface final : public PaintTarget {
  public:
   static constexpr int kExtent = 521;  // 7815 twips at 15 twips a pixel
   static constexpr Rgb kBackColour = rgb(0, 0, 0);
@@ -24,12 +25,20 @@ class ViewSurface {
   bool visible() const { return visible_; }
   void setVisible(bool visible) { visible_ = visible; }
 
-  void stretchPaint(const Image& picture, float x, float y, float w, float h);
-  void setDrawColour(Rgb colour) { drawColour_ = colour; }
-  // Fills the quadrilateral in the drawing colour.
-  void polygon(const std::array<Point, 4>& points);
-  // Drawing lands in memory at once, so there is nothing to flush.
-  void refresh() {}
+  // Painting over what lies there, in painter's order.
+  void stretchPaint(const Image& picture, float x, float y, float w, float h) override;
+  void setDrawColour(Rgb colour) override { drawColour_ = colour; }
+  void polygon(const std::array<Point, 4>& points) override;
+
+  // A clear followed by a whole frame, painted the other way round: `compose` makes the
+  // frame's paints on the FrontToBack it is handed, last first, and may stop once that is
+  // full. Wherever no paint reaches, the backdrop shows, as after a clear.
+  template <class Compose>
+  void composeFrontToBack(Compose&& compose) {
+    FrontToBack painter(pixels_, coverage_);
+    compose(painter);
+    painter.finish(backdrop_);
+  }
 
   const Image& pixels() const { return pixels_; }
 
@@ -38,6 +47,7 @@ class ViewSurface {
   Image pixels_;
   Rgb drawColour_ = 0;
   bool visible_ = false;
+  RowCoverage coverage_;  // kept between frames for its memory
 };
 
 }  // namespace quib

@@ -1,6 +1,8 @@
 // Printing and line drawing on the game window's own surface.
 #include "canvas/window_surface.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "canvas/raster.hpp"
@@ -13,20 +15,85 @@ WindowSurface::WindowSurface(const TextRenderer& text)
 void WindowSurface::resize(int width, int height) {
   pixels_ = Image(width, height, kBackColour);
   textY_ = 0;
+  textDirty_ = {};
+  linesDirty_ = {};
 }
 
 void WindowSurface::clear() {
-  pixels_.fill(kBackColour);
+  // Only what was drawn needs wiping: the rest still shows the back colour.
+  fillRect(pixels_, textDirty_, kBackColour);
+  fillRect(pixels_, linesDirty_, kBackColour);
+  textDirty_ = {};
+  linesDirty_ = {};
   textY_ = 0;
 }
 
+void WindowSurface::touch(Rect& dirty, const Rect& rect) const {
+  const int left = std::max(rect.x, 0);
+  const int top = std::max(rect.y, 0);
+  const int right = std::min(rect.x + rect.w, pixels_.width());
+  const int bottom = std::min(rect.y + rect.h, pixels_.height());
+  if (left >= right || top >= bottom) {
+    return;
+  }
+  if (dirty.w == 0) {
+    dirty = {left, top, right - left, bottom - top};
+    return;
+  }
+  const int x0 = std::min(dirty.x, left);
+  const int y0 = std::min(dirty.y, top);
+  const int x1 = std::max(dirty.x + dirty.w, right);
+  const int y1 = std::max(dirty.y + dirty.h, bottom);
+  dirty = {x0, y0, x1 - x0, y1 - y0};
+}
+
+const GlyphStrip& WindowSurface::glyphsOf(std::int16_t number) {
+  // Keys have codes up to 255; more numbers than that are not kept.
+  constexpr std::size_t kKept = 256;
+  if (printed_.size() >= kKept && printed_.count(number) == 0) {
+    printed_.clear();
+  }
+  auto found = printed_.find(number);
+  if (found == printed_.end()) {
+    const std::string text = (number >= 0 ? " " : "") + std::to_string(number);
+    found = printed_.emplace(number, text_.render(text)).first;
+  }
+  return found->second;
+}
+
 void WindowSurface::printNumber(std::int16_t number) {
-  const std::string text = (number >= 0 ? " " : "") + std::to_string(number);
-  drawGlyphs(pixels_, 0, textY_, text_.render(text), kTextColour);
+  const GlyphStrip& glyphs = glyphsOf(number);
+  drawGlyphs(pixels_, 0, textY_, glyphs, kTextColour);
+  touch(textDirty_, {0, textY_, glyphs.width, glyphs.height});
   textY_ += text_.lineHeight();
 }
 
+bool WindowSurface::paste(const Image& from, const Rect& region) {
+  const bool apart = region.x >= textDirty_.x + textDirty_.w ||
+                     textDirty_.x >= region.x + region.w ||
+                     region.y >= textDirty_.y + textDirty_.h || textDirty_.y >= region.y + region.h;
+  if (!apart || from.width() != pixels_.width() || from.height() != pixels_.height()) {
+    return false;
+  }
+  for (int y = region.y; y < region.y + region.h; ++y) {
+    std::copy(from.row(y) + region.x, from.row(y) + region.x + region.w, pixels_.row(y) + region.x);
+  }
+  touch(linesDirty_, region);
+  return true;
+}
+
 void WindowSurface::line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {
+  // The pixels lie within one pixel of the corners' box.
+  const auto edge = [](float v) {
+    constexpr double kFar = 1 << 24;
+    return static_cast<int>(std::clamp(static_cast<double>(v), -kFar, kFar));
+  };
+  if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2)) {
+    const int left = edge(std::min(x1, x2)) - 1;
+    const int top = edge(std::min(y1, y2)) - 1;
+    touch(linesDirty_,
+          {left, top, edge(std::max(x1, x2)) + 2 - left, edge(std::max(y1, y2)) + 2 - top});
+  }
   switch (style) {
     case LineStyle::kLine:
       drawLine(pixels_, x1, y1, x2, y2, colour);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 
 #include "canvas/glyphs.hpp"
 #include "canvas/image.hpp"
@@ -34,12 +35,26 @@ class WindowSurface {
   // A line, or a box outlined or filled, between two points in window pixels.
   void line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour);
 
+  // Where the lines drawn since the last clear lie.
+  const Rect& linesBounds() const { return linesDirty_; }
+  // Copies `region` of a picture of the same size over the lines drawn, as if they had been
+  // drawn here; refused (false) where the region meets the printed text.
+  bool paste(const Image& from, const Rect& region);
+
   const Image& pixels() const { return pixels_; }
 
  private:
+  // Widens a part to be wiped by the next clear to take in the rectangle.
+  void touch(Rect& dirty, const Rect& rect) const;
+  const GlyphStrip& glyphsOf(std::int16_t number);
+
   const TextRenderer& text_;
   Image pixels_;
   int textY_ = 0;
+  // Everything drawn since the last clear lies inside these: the key code, and the lines.
+  Rect textDirty_;
+  Rect linesDirty_;
+  std::map<std::int16_t, GlyphStrip> printed_;  // each number's glyphs, rendered once
 };
 
 }  // namespace quib

@@ -6,7 +6,7 @@
 namespace quib {
 
 KeyAction Picture1_KeyDown(World& world, const ImageHolders& images, ViewPair& views,
-                           WindowSurface& own, std::int16_t KeyCode) {
+                           WindowSurface& own, PlanMap& plan, std::int16_t KeyCode) {
   own.clear();
   own.printNumber(KeyCode);
   if (applyKey(world, KeyCode) == KeyAction::kEndProgram) {
@@ -14,7 +14,7 @@ KeyAction Picture1_KeyDown(World& world, const ImageHolders& images, ViewPair& v
   }
   updateConerow(world);
   c(world, images, views);
-  drawPlanMap(world, own);
+  plan.draw(world, own);
   return KeyAction::kDone;
 }
 

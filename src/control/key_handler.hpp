@@ -5,15 +5,16 @@
 
 #include "canvas/window_surface.hpp"
 #include "control/keys_dispatch.hpp"
+#include "control/plan_map.hpp"
 #include "render/frame.hpp"
 #include "world/world.hpp"
 
 namespace quib {
 
-// Runs one key-down on the game window's parts: its world, its face bitmaps, its two views
-// and its own surface. For Escape it stops after printing the code and returns kEndProgram:
-// the caller plays the sound and ends the game, so no further frame is drawn.
+// Runs one key-down on the game window's parts: its world, its face bitmaps, its two views,
+// its own surface and the plan drawn on it. For Escape it stops after printing the code and returns
+// kEndProgram: the caller plays the sound and ends the game, so no further frame is drawn.
 KeyAction Picture1_KeyDown(World& world, const ImageHolders& images, ViewPair& views,
-                           WindowSurface& own, std::int16_t KeyCode);
+                           WindowSurface& own, PlanMap& plan, std::int16_t KeyCode);
 
 }  // namespace quib

@@ -19,13 +19,37 @@ Size planClientSize(float N, float ro) {
   return size;
 }
 
-void drawPlanMap(const World& world, WindowSurface& surface) {
+bool PlanMap::layerShows(const World& world, const WindowSurface& surface) const {
+  return drawn_ && N_ == world.N && ro_ == world.ro && *drawnFrom_ == world.labmap &&
+         layer_.pixels().width() == surface.pixels().width() &&
+         layer_.pixels().height() == surface.pixels().height();
+}
+
+void PlanMap::draw(const World& world, WindowSurface& surface) {
+  // Mended: an extent below 1 gives the plan no scale, so there is nothing to draw.
+  if (!(world.ro >= 1.0f)) {
+    return;
+  }
   const PlanGeometry geometry(world.N, world.ro, static_cast<float>(kViewLeft),
                               static_cast<float>(kViewTop));
-  forEachPlanShape(world, geometry,
-                   [&](LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {
-                     surface.line(style, x1, y1, x2, y2, colour);
-                   });
+  const auto line = [](WindowSurface& on) {
+    return [&on](LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {
+      on.line(style, x1, y1, x2, y2, colour);
+    };
+  };
+  if (!layerShows(world, surface)) {
+    layer_.resize(surface.pixels().width(), surface.pixels().height());
+    forEachPointShape(world, geometry, line(layer_));
+    *drawnFrom_ = world.labmap;
+    N_ = world.N;
+    ro_ = world.ro;
+    drawn_ = true;
+  }
+  // The layer stands in for the points' shapes wherever nothing else lies under them.
+  if (!surface.paste(layer_.pixels(), layer_.linesBounds())) {
+    forEachPointShape(world, geometry, line(surface));
+  }
+  drawViewerMarker(world, geometry, line(surface));
 }
 
 }  // namespace quib

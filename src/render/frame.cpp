@@ -1,4 +1,4 @@
-// Frame composition in painter's order and the double-buffered presentation.
+// Frame composition, as painter's order shows it, and the double-buffered presentation.
 #include "render/frame.hpp"
 
 #include <iterator>
@@ -9,26 +9,46 @@
 namespace quib {
 namespace {
 
-using FacePainter = void (*)(const World&, const ImageHolders&, ViewSurface&, float, float);
+using FacePainter = void (*)(const World&, const ImageHolders&, PaintTarget&, float, float);
 
 // Each face's painter, in the order of Face.
 constexpr FacePainter kFacePainters[] = {nullptr, wall, lift1, door1, powonoff1};
 static_assert(std::size(kFacePainters) == static_cast<std::size_t>(Face::kPowerSwitch) + 1);
 
+void paintFace(const World& world, const ImageHolders& images, PaintTarget& target, int i, int j) {
+  if (const FacePainter painter =
+          kFacePainters[static_cast<std::size_t>(faceOf(world.labmap(i, j, 0)))]) {
+    painter(world, images, target, static_cast<float>(i), static_cast<float>(j));
+  }
+}
+
+void paintSideWall(const World& world, PaintTarget& target, int i, int j) {
+  if (isSideWall(world.labmap(i, j, 1))) {
+    rif(world, target, static_cast<float>(i), static_cast<float>(j));
+  }
+}
+
 }  // namespace
+
+void paintPoint(const World& world, const ImageHolders& images, PaintTarget& target, int i, int j) {
+  paintFace(world, images, target, i, j);
+  // The side wall comes after the face, so it lies on top of it.
+  paintSideWall(world, target, i, j);
+}
 
 void WindowN(const World& world, const ImageHolders& images, ViewPair& views, int indx) {
   ViewSurface& surface = views.Picture1[static_cast<std::size_t>(indx)];
-  walkFrame(world, [&](int i, int j) {
-    const auto fi = static_cast<float>(i);
-    const auto fj = static_cast<float>(j);
-    if (const FacePainter painter =
-            kFacePainters[static_cast<std::size_t>(faceOf(world.labmap(i, j, 0)))]) {
-      painter(world, images, surface, fi, fj);
-    }
-    // The side wall comes after the face, so it lies on top of it.
-    if (isSideWall(world.labmap(i, j, 1))) {
-      rif(world, surface, fi, fj);
+  // Painter's order decides what is seen: the last paint to reach a pixel shows. The frame is
+  // painted the other way round, from the last visit to the first and each point's side wall
+  // before its face, every paint keeping only the pixels no later one takes. Once the surface
+  // is full, nothing painted earlier could show, and the walk stops.
+  views.visits.clear();
+  walkFrame(world, [&](int i, int j) { views.visits.emplace_back(i, j); });
+  surface.composeFrontToBack([&](FrontToBack& painter) {
+    for (auto visit = views.visits.rbegin(); visit != views.visits.rend() && !painter.full();
+         ++visit) {
+      paintSideWall(world, painter, visit->first, visit->second);
+      paintFace(world, images, painter, visit->first, visit->second);
     }
   });
 }
@@ -36,7 +56,7 @@ void WindowN(const World& world, const ImageHolders& images, ViewPair& views, in
 void c(const World& world, const ImageHolders& images, ViewPair& views) {
   // Only surface 0's visibility decides where the frame goes.
   const int hidden = views.Picture1[0].visible() ? 1 : 0;
-  views.Picture1[static_cast<std::size_t>(hidden)].clear();
+  // WindowN starts from a clear surface: what it paints lies on the backdrop alone.
   WindowN(world, images, views, hidden);
   views.bred = views.Picture1[0].visible();
   views.Picture1[0].setVisible(views.Picture1[1].visible());

@@ -6,37 +6,37 @@
 namespace quib {
 namespace {
 
-void paintFace(const World& world, const Image& bitmap, ViewSurface& surface, float i, float j) {
+void paintFace(const World& world, const Image& bitmap, PaintTarget& target, float i, float j) {
   if (const auto face = faceRect(world, i, j)) {
-    surface.stretchPaint(bitmap, face->x, face->y, face->w, face->w);
+    target.stretchPaint(bitmap, face->x, face->y, face->w, face->w);
   }
 }
 
 }  // namespace
 
-void wall(const World& world, const ImageHolders& images, ViewSurface& surface, float i, float j) {
-  paintFace(world, images.Image1, surface, i, j);
+void wall(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j) {
+  paintFace(world, images.Image1, target, i, j);
 }
 
-void door1(const World& world, const ImageHolders& images, ViewSurface& surface, float i, float j) {
-  paintFace(world, images.Image3, surface, i, j);
+void door1(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j) {
+  paintFace(world, images.Image3, target, i, j);
 }
 
-void powonoff1(const World& world, const ImageHolders& images, ViewSurface& surface, float i,
+void powonoff1(const World& world, const ImageHolders& images, PaintTarget& target, float i,
                float j) {
-  paintFace(world, images.Image4, surface, i, j);
+  paintFace(world, images.Image4, target, i, j);
 }
 
-void lift1(const World& world, const ImageHolders& images, ViewSurface& surface, float i, float j) {
-  paintFace(world, images.Image2, surface, i, j);
+void lift1(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j) {
+  paintFace(world, images.Image2, target, i, j);
 }
 
-void rif(const World& world, ViewSurface& surface, float i, float j) {
-  surface.setDrawColour(kSideWallColour);
+void rif(const World& world, PaintTarget& target, float i, float j) {
+  target.setDrawColour(kSideWallColour);
   if (const auto points = sideWallPoints(world, i, j)) {
-    surface.polygon(*points);
+    target.polygon(*points);
   }
-  surface.refresh();
+  target.refresh();
 }
 
 }  // namespace quib

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "canvas/image.hpp"
-#include "canvas/view_surface.hpp"
+#include "canvas/paint_target.hpp"
 #include "world/world.hpp"
 
 namespace quib {
@@ -18,11 +18,11 @@ struct ImageHolders {
 // Side walls are filled in this red.
 inline constexpr Rgb kSideWallColour = rgb(250, 0, 0);
 
-void wall(const World& world, const ImageHolders& images, ViewSurface& surface, float i, float j);
-void door1(const World& world, const ImageHolders& images, ViewSurface& surface, float i, float j);
-void powonoff1(const World& world, const ImageHolders& images, ViewSurface& surface, float i,
+void wall(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j);
+void door1(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j);
+void powonoff1(const World& world, const ImageHolders& images, PaintTarget& target, float i,
                float j);
-void lift1(const World& world, const ImageHolders& images, ViewSurface& surface, float i, float j);
-void rif(const World& world, ViewSurface& surface, float i, float j);
+void lift1(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j);
+void rif(const World& world, PaintTarget& target, float i, float j);
 
 }  // namespace quib

@@ -21,12 +21,13 @@ inline constexpr const char* kSoundFile = "tada.wav";
 // What the game window holds: the world, the face bitmaps, the two views and its own
 // surface for the key code and the plan.
 struct GameScreen {
-  explicit GameScreen(const TextRenderer& text) : own(text) {}
+  explicit GameScreen(const TextRenderer& text) : own(text), plan(text) {}
 
   World world;
   ImageHolders images;
   ViewPair views;
   WindowSurface own;
+  PlanMap plan;
 };
 
 class GameWindow {
@@ -41,7 +42,7 @@ class GameWindow {
 
   KeyAction keyDown(std::int16_t keyCode) {
     GameScreen& s = *screen_;
-    return Picture1_KeyDown(s.world, s.images, s.views, s.own, keyCode);
+    return Picture1_KeyDown(s.world, s.images, s.views, s.own, s.plan, keyCode);
   }
 
   // The client area as seen: the window's own surface with the shown view at (16, 16).

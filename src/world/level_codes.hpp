@@ -62,14 +62,26 @@ inline constexpr std::array<CodeMeaning, 8> kCodeMeanings = {{
     {code::kLift, "lift", Face::kLift, false, PlanShape::kSegment, 0, 0x808080, false},
 }};
 
+// The highest code the game acts on; codes run from 1 to this.
+inline constexpr std::int32_t kHighestCode = code::kGreenMarker;
+
+// Where each code's meaning stands in the table, found once, at compile time.
+inline constexpr auto kMeaningIndex = [] {
+  std::array<int, kHighestCode + 1> index{};
+  index.fill(-1);
+  for (std::size_t k = 0; k < kCodeMeanings.size(); ++k) {
+    index[static_cast<std::size_t>(kCodeMeanings[k].code)] = static_cast<int>(k);
+  }
+  return index;
+}();
+
 // The meaning of a code; nothing for a code the game does not act on.
 constexpr const CodeMeaning* meaningOf(std::int32_t value) {
-  for (const CodeMeaning& meaning : kCodeMeanings) {
-    if (meaning.code == value) {
-      return &meaning;
-    }
+  if (value < 0 || value > kHighestCode) {
+    return nullptr;
   }
-  return nullptr;
+  const int k = kMeaningIndex[static_cast<std::size_t>(value)];
+  return k < 0 ? nullptr : &kCodeMeanings[static_cast<std::size_t>(k)];
 }
 
 // The picture of a layer-0 code; kNone for a code that has no face.

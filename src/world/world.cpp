@@ -7,13 +7,6 @@
 
 namespace quib {
 
-std::optional<int> gridIndex(float position) {
-  if (const auto index = roundToInt(position, 0, kGridMax)) {
-    return static_cast<int>(*index);
-  }
-  return std::nullopt;
-}
-
 void placeViewer(World& world, int n) {
   world.ro = static_cast<float>(n);
   // n is a whole number well inside the range of long, so the rounding cannot overflow.

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "world/rounding.hpp"
+
 namespace quib {
 
 // Highest index of the grid in either direction; a level is at most 101 x 101 points.
@@ -53,8 +55,13 @@ struct World {
 };
 
 // A float position as a grid index: rounded to nearest (ties to even) when it lies in
-// 0..100, nothing otherwise.
-std::optional<int> gridIndex(float position);
+// 0..100, nothing otherwise. Every frame asks this of thousands of points, so it is inline.
+inline std::optional<int> gridIndex(float position) {
+  if (const auto index = roundToInt(position, 0, kGridMax)) {
+    return static_cast<int>(*index);
+  }
+  return std::nullopt;
+}
 
 // The view-cone rows for the viewer's place, each clamped to the extent, as the key handler
 // recomputes them before every frame.

@@ -1,10 +1,15 @@
 // The canvas: clipped drawing by pixel centres, rounding, and fitting into a window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <vector>
 
 #include "canvas/fit.hpp"
+#include "canvas/front_to_back.hpp"
 #include "canvas/raster.hpp"
+#include "canvas/spans.hpp"
 
 namespace quib {
 namespace {
@@ -116,6 +121,80 @@ TEST(Fit, ScaledPixelsAreCrispSquares) {
     for (int x = 0; x < 8; ++x) {
       const bool inside = x >= 1 && x < 7 && y < 4;
       EXPECT_EQ(window.at(x, y), inside ? picture.at((x - 1) / 2, y / 2) : kRed) << x << "," << y;
+    }
+  }
+}
+
+TEST(Spans, PixelCentresWithoutTheMathsLibrary) {
+  // The frame's hot paths round by hand; they must agree with floor and ceil everywhere.
+  std::mt19937 random(5);
+  std::uniform_real_distribution<double> any(-2000.0, 2000.0);
+  for (int k = 0; k < 200000; ++k) {
+    const double from = k % 3 == 0 ? std::round(any(random)) + 0.5 : any(random);
+    const double to = from + std::abs(any(random)) / (k % 7 + 1);
+    const int size = k % 2 == 0 ? 521 : 840;
+    const auto expected = std::pair<int, int>{
+        static_cast<int>(std::clamp(std::ceil(from - 0.5), 0.0, static_cast<double>(size))),
+        static_cast<int>(std::clamp(std::ceil(to - 0.5), 0.0, static_cast<double>(size)))};
+    ASSERT_EQ(coveredPixels(from, to, size), expected) << from << " to " << to;
+    const int pixel = static_cast<int>(random() % 600);
+    const double extent = std::abs(to - from) + 0.25;
+    const int sourceSize = static_cast<int>(random() % 70) + 1;
+    const double at = std::floor((pixel + 0.5 - from) / extent * sourceSize);
+    ASSERT_EQ(StretchMap::sourceIndex(pixel, from, extent, sourceSize),
+              static_cast<int>(std::clamp(at, 0.0, static_cast<double>(sourceSize - 1))))
+        << "pixel " << pixel << " from " << from << " over " << extent << " of " << sourceSize;
+  }
+}
+
+TEST(FrontToBack, EachPixelKeepsTheFirstPaintThatReachesIt) {
+  // Random runs claimed on a row: the pixels painted are exactly those no earlier run took.
+  std::mt19937 random(11);
+  RowCoverage coverage;
+  for (int round = 0; round < 300; ++round) {
+    coverage.reset(100, 1);
+    std::vector<int> owner(100, -1);
+    for (int run = 0; run < 12; ++run) {
+      const int a = static_cast<int>(random() % 100);
+      const int b = std::min(100, a + static_cast<int>(random() % 40));
+      std::vector<int> painted(100, -1);
+      coverage.claim(0, a, b, [&](int from, int to) {
+        for (int x = from; x < to; ++x) {
+          ASSERT_EQ(painted[static_cast<std::size_t>(x)], -1) << "painted twice";
+          painted[static_cast<std::size_t>(x)] = run;
+        }
+      });
+      for (int x = 0; x < 100; ++x) {
+        const bool free = owner[static_cast<std::size_t>(x)] == -1;
+        EXPECT_EQ(painted[static_cast<std::size_t>(x)] == run, free && x >= a && x < b)
+            << "round " << round << ", run " << run << " [" << a << ", " << b << "), x " << x;
+        if (free && x >= a && x < b) {
+          owner[static_cast<std::size_t>(x)] = run;
+        }
+      }
+      const bool full = std::none_of(owner.begin(), owner.end(), [](int o) { return o == -1; });
+      EXPECT_EQ(coverage.full(), full) << "round " << round << ", run " << run;
+    }
+  }
+}
+
+TEST(Raster, LevelAndUprightLinesAreTheWalksPixels) {
+  for (const auto& [x1, y1, x2, y2] : {std::array<float, 4>{2.5f, 3.0f, -4.0f, 3.0f},
+                                       {7.4f, 9.6f, 7.4f, -1.5f},
+                                       {3.0f, 3.0f, 3.0f, 3.0f}}) {
+    Image image(8, 8);
+    drawLine(image, x1, y1, x2, y2, kRed);
+    const int ax = static_cast<int>(std::nearbyint(x1));
+    const int bx = static_cast<int>(std::nearbyint(x2));
+    const int ay = static_cast<int>(std::nearbyint(y1));
+    const int by = static_cast<int>(std::nearbyint(y2));
+    for (int y = 0; y < 8; ++y) {
+      for (int x = 0; x < 8; ++x) {
+        const bool on = x >= std::min(ax, bx) && x <= std::max(ax, bx) && y >= std::min(ay, by) &&
+                        y <= std::max(ay, by);
+        EXPECT_EQ(image.at(x, y) == kRed, on)
+            << x1 << "," << y1 << " to " << x2 << "," << y2 << " at " << x << "," << y;
+      }
     }
   }
 }

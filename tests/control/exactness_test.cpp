@@ -1,0 +1,123 @@
+// The fast frame and plan against the reference: random levels, places, eyes and turns must
+// give the very same pixels on both view surfaces and on the window's own surface.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "control/key_handler.hpp"
+#include "control/plan_map.hpp"
+#include "render/painter_order_reference.hpp"
+#include "world/key_codes.hpp"
+
+namespace quib {
+namespace {
+
+// A renderer of text for the test: a box of ink as wide as the text has bytes.
+class BoxText final : public TextRenderer {
+ public:
+  GlyphStrip render(const std::string& text) const override {
+    const int width = static_cast<int>(text.size()) * 4;
+    return {width, kHeight,
+            std::vector<std::uint8_t>(static_cast<std::size_t>(width) * kHeight, 255)};
+  }
+  int lineHeight() const override { return kHeight; }
+
+ private:
+  static constexpr int kHeight = 8;
+};
+
+struct Game {
+  explicit Game(const TextRenderer& text) : own(text), plan(text) {}
+  World world;
+  ImageHolders images;
+  ViewPair views;
+  WindowSurface own;
+  PlanMap plan;
+};
+
+Image noise(std::mt19937& random, int width, int height) {
+  Image image(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      image.set(x, y, static_cast<Rgb>(random() & 0xffffffu));
+    }
+  }
+  return image;
+}
+
+// Both games on the same level with the same pictures, the viewer somewhere on it.
+void setUp(Game& fast, Game& reference, std::mt19937& random, int n) {
+  const int side = static_cast<int>(random() % 70) + 1;
+  fast.images = {noise(random, side, side + 3), noise(random, 3, 5), noise(random, 64, 64),
+                 noise(random, 1, 1)};
+  const Image backdrop = noise(random, 400 + static_cast<int>(random() % 200), 500);
+  for (Game* game : {&fast, &reference}) {
+    for (ViewSurface& surface : game->views.Picture1) {
+      surface.setBackdrop(backdrop);
+    }
+    game->views.Picture1[0].setVisible(true);
+    game->world.N = game->views.Picture1[0].extent();
+  }
+  reference.images = fast.images;
+  for (int i = 0; i <= n; ++i) {
+    for (int j = 0; j <= n; ++j) {
+      for (int k = 0; k <= 1; ++k) {
+        // All codes, the empty one most often, now and then one the game does not know.
+        const unsigned pick = random() % 16;
+        fast.world.labmap(i, j, k) = pick < 9 ? static_cast<std::int32_t>(pick) : pick == 9 ? 9 : 0;
+      }
+    }
+  }
+  placeViewer(fast.world, n);
+  fast.world.X = static_cast<float>(random() % static_cast<unsigned>(n + 1));
+  fast.world.Y = static_cast<float>(random() % static_cast<unsigned>(n + 1));
+  fast.world.h = static_cast<std::int16_t>(random() % (kEyeMax + 1));
+  reference.world = fast.world;
+  const Size client = planClientSize(fast.world.N, fast.world.ro);
+  fast.own.resize(client.width, client.height);
+}
+
+TEST(Exactness, FastFramesEqualPaintersOrder) {
+  const BoxText text;
+  std::mt19937 random(20261207);
+  const std::int16_t keys[] = {vk::kUp,      vk::kDown,    vk::kLeft,    vk::kRight, vk::kNumpad4,
+                               vk::kNumpad6, vk::kNumpad8, vk::kNumpad2, vk::kSpace};
+  for (int level = 0; level < 24; ++level) {
+    const int n = level < 4 ? level + 1 : static_cast<int>(random() % 100) + 1;
+    auto fast = std::make_unique<Game>(text);
+    auto reference = std::make_unique<Game>(text);
+    setUp(*fast, *reference, random, n);
+    for (int press = 0; press < 12; ++press) {
+      const std::int16_t key = keys[random() % std::size(keys)];
+      Picture1_KeyDown(fast->world, fast->images, fast->views, fast->own, fast->plan, key);
+      // The reference: the frame in painter's order and the plan drawn afresh on a fresh
+      // surface, no layer kept.
+      applyKey(reference->world, key);
+      updateConerow(reference->world);
+      referenceFrame(reference->world, reference->images, reference->views);
+      WindowSurface own(text);
+      own.resize(fast->own.pixels().width(), fast->own.pixels().height());
+      own.printNumber(key);
+      forEachPlanShape(reference->world,
+                       PlanGeometry(reference->world.N, reference->world.ro,
+                                    static_cast<float>(kViewLeft), static_cast<float>(kViewTop)),
+                       [&](LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {
+                         own.line(style, x1, y1, x2, y2, colour);
+                       });
+      const std::string where = "level " + std::to_string(level) + " (extent " + std::to_string(n) +
+                                "), press " + std::to_string(press) + ", key " +
+                                std::to_string(key);
+      for (std::size_t s = 0; s < 2; ++s) {
+        ASSERT_EQ(fast->views.Picture1[s].visible(), reference->views.Picture1[s].visible())
+            << where;
+        ASSERT_TRUE(fast->views.Picture1[s].pixels() == reference->views.Picture1[s].pixels())
+            << "view surface " << s << ", " << where;
+      }
+      ASSERT_TRUE(fast->own.pixels() == own.pixels()) << "the window's own surface, " << where;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quib
