@@ -17,15 +17,22 @@ void WindowSurface::resize(int width, int height) {
   textY_ = 0;
   textDirty_ = {};
   linesDirty_ = {};
+  toWipe_ = {};
 }
 
 void WindowSurface::clear() {
   // Only what was drawn needs wiping: the rest still shows the back colour.
   fillRect(pixels_, textDirty_, kBackColour);
-  fillRect(pixels_, linesDirty_, kBackColour);
+  settle();
+  toWipe_ = linesDirty_;
   textDirty_ = {};
   linesDirty_ = {};
   textY_ = 0;
+}
+
+void WindowSurface::settle() const {
+  fillRect(pixels_, toWipe_, kBackColour);
+  toWipe_ = {};
 }
 
 void WindowSurface::touch(Rect& dirty, const Rect& rect) const {
@@ -63,6 +70,9 @@ const GlyphStrip& WindowSurface::glyphsOf(std::int16_t number) {
 
 void WindowSurface::printNumber(std::int16_t number) {
   const GlyphStrip& glyphs = glyphsOf(number);
+  if (toWipe_.meets({0, textY_, glyphs.width, glyphs.height})) {
+    settle();
+  }
   drawGlyphs(pixels_, 0, textY_, glyphs, kTextColour);
   touch(textDirty_, {0, textY_, glyphs.width, glyphs.height});
   textY_ += text_.lineHeight();
@@ -75,6 +85,13 @@ bool WindowSurface::paste(const Image& from, const Rect& region) {
   if (!apart || from.width() != pixels_.width() || from.height() != pixels_.height()) {
     return false;
   }
+  const bool covers = region.x <= toWipe_.x && region.y <= toWipe_.y &&
+                      region.x + region.w >= toWipe_.x + toWipe_.w &&
+                      region.y + region.h >= toWipe_.y + toWipe_.h;
+  if (covers) {
+    toWipe_ = {};  // the paste gives every pixel there its due
+  }
+  settle();
   for (int y = region.y; y < region.y + region.h; ++y) {
     std::copy(from.row(y) + region.x, from.row(y) + region.x + region.w, pixels_.row(y) + region.x);
   }
@@ -83,6 +100,7 @@ bool WindowSurface::paste(const Image& from, const Rect& region) {
 }
 
 void WindowSurface::line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {
+  settle();
   // The pixels lie within one pixel of the corners' box.
   const auto edge = [](float v) {
     constexpr double kFar = 1 << 24;

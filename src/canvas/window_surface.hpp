@@ -41,15 +41,24 @@ class WindowSurface {
   // drawn here; refused (false) where the region meets the printed text.
   bool paste(const Image& from, const Rect& region);
 
-  const Image& pixels() const { return pixels_; }
+  Size size() const { return {pixels_.width(), pixels_.height()}; }
+  const Image& pixels() const {
+    settle();
+    return pixels_;
+  }
 
  private:
+  // Gives the lines' old place the back colour, if a clear left it to be wiped.
+  void settle() const;
   // Widens a part to be wiped by the next clear to take in the rectangle.
   void touch(Rect& dirty, const Rect& rect) const;
   const GlyphStrip& glyphsOf(std::int16_t number);
 
   const TextRenderer& text_;
-  Image pixels_;
+  // The lines' old place is wiped when next looked at or drawn on, unless a paste covers
+  // it first: the plan's layer mostly does, and the wipe would be wasted.
+  mutable Image pixels_;
+  mutable Rect toWipe_;
   int textY_ = 0;
   // Everything drawn since the last clear lies inside these: the key code, and the lines.
   Rect textDirty_;

@@ -21,8 +21,7 @@ Size planClientSize(float N, float ro) {
 
 bool PlanMap::layerShows(const World& world, const WindowSurface& surface) const {
   return drawn_ && N_ == world.N && ro_ == world.ro && *drawnFrom_ == world.labmap &&
-         layer_.pixels().width() == surface.pixels().width() &&
-         layer_.pixels().height() == surface.pixels().height();
+         layer_.size() == surface.size();
 }
 
 void PlanMap::draw(const World& world, WindowSurface& surface) {
@@ -38,7 +37,7 @@ void PlanMap::draw(const World& world, WindowSurface& surface) {
     };
   };
   if (!layerShows(world, surface)) {
-    layer_.resize(surface.pixels().width(), surface.pixels().height());
+    layer_.resize(surface.size().width, surface.size().height);
     forEachPointShape(world, geometry, line(layer_));
     *drawnFrom_ = world.labmap;
     N_ = world.N;

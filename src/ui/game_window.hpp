@@ -47,9 +47,7 @@ class GameWindow {
 
   // The client area as seen: the window's own surface with the shown view at (16, 16).
   Image clientArea() const;
-  Size clientSize() const {
-    return {screen_->own.pixels().width(), screen_->own.pixels().height()};
-  }
+  Size clientSize() const { return screen_->own.size(); }
 
   const GameScreen& screen() const { return *screen_; }
   GameScreen& screen() { return *screen_; }
