@@ -1,7 +1,6 @@
-// BMP loading through SDL after a header check of our own; PNG writing through libpng.
+// Picture files: BMP read by the game's own decoder, PNG written through libpng.
 #include "platform/picture_file.hpp"
 
-#include <SDL.h>
 #include <png.h>
 
 #include <cerrno>
@@ -14,107 +13,26 @@
 #include <optional>
 #include <vector>
 
+#include "platform/bmp_decode.hpp"
 #include "platform/bmp_format.hpp"
 #include "platform/failure.hpp"
-#include "platform/sdl_support.hpp"
 #include "world/input_file.hpp"
 
 namespace quib {
-namespace {
-
-std::uint32_t le(const unsigned char* p, int bytes) {
-  std::uint32_t value = 0;
-  for (int k = bytes - 1; k >= 0; --k) {
-    value = (value << 8) | p[k];
-  }
-  return value;
-}
-
-struct Header {
-  std::uint32_t dataOffset = 0;
-  std::int64_t width = 0;
-  std::int64_t height = 0;  // the number of rows, whichever way they run
-  std::uint32_t bits = 0;
-  std::uint32_t compression = bmp::kUncompressed;
-};
-
-// The header's figures; nothing when the bytes are no BMP header.
-std::optional<Header> parseHeader(const unsigned char* header, std::size_t got) {
-  if (got < bmp::kFileHeaderSize + bmp::kCoreHeaderSize || header[0] != 'B' || header[1] != 'M') {
-    return std::nullopt;
-  }
-  Header h;
-  h.dataOffset = le(header + bmp::kDataOffset, 4);
-  const std::uint32_t infoSize = le(header + bmp::kInfoSize, 4);
-  if (infoSize == bmp::kCoreHeaderSize) {
-    h.width = le(header + bmp::kCoreWidth, 2);
-    h.height = le(header + bmp::kCoreHeight, 2);
-    h.bits = le(header + bmp::kCoreBitCount, 2);
-  } else if (infoSize >= bmp::kInfoHeaderSize && got >= bmp::kImageSize) {
-    h.width = static_cast<std::int32_t>(le(header + bmp::kWidth, 4));
-    h.height = std::llabs(static_cast<std::int32_t>(le(header + bmp::kHeight, 4)));
-    h.bits = le(header + bmp::kBitCount, 2);
-    h.compression = le(header + bmp::kCompression, 4);
-  } else {
-    return std::nullopt;
-  }
-  return h;
-}
-
-// SDL_LoadBMP trusts the header's size fields, so look at them first.
-void checkHeader(const std::string& path) {
-  const auto fail = [&](const std::string& reason) {
-    throw Failure("cannot load picture " + path + ": " + reason);
-  };
-  std::ifstream in;
-  if (const std::string reason = openForReading(path, in); !reason.empty()) {
-    fail(reason);
-  }
-  unsigned char bytes[bmp::kHeadersSize] = {};
-  in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-  const auto header = parseHeader(bytes, static_cast<std::size_t>(in.gcount()));
-  if (!header) {
-    fail("not a BMP picture");
-  }
-  if (header->width <= 0 || header->height <= 0) {
-    fail("picture has no pixels");
-  }
-  const std::string size = std::to_string(header->width) + " x " + std::to_string(header->height);
-  if (header->width > kMaxPictureSide || header->height > kMaxPictureSide) {
-    fail("picture is " + size + " pixels, larger than " + std::to_string(kMaxPictureSide) +
-         " a side");
-  }
-  // Uncompressed rows are padded to four bytes; compressed pixels have no fixed size.
-  if (header->compression == bmp::kUncompressed || header->compression == bmp::kBitFields) {
-    const std::int64_t needed = std::int64_t{header->dataOffset} +
-                                bmp::rowBytes(header->width, header->bits) * header->height;
-    std::error_code error;
-    const auto fileSize = static_cast<std::int64_t>(std::filesystem::file_size(path, error));
-    if (error || fileSize < needed) {
-      fail("file is too short for its " + size + " pixels");
-    }
-  }
-}
-
-}  // namespace
 
 Image loadPicture(const std::string& path) {
-  checkHeader(path);
-  const SurfacePtr loaded(SDL_LoadBMP(path.c_str()));
-  const auto argb = loaded ? argbPixelsOf(loaded.get()) : std::nullopt;
-  if (!argb) {
-    throw Failure("cannot load picture " + path + ": " + SDL_GetError());
+  // The largest picture the decoder takes, with room for headers and palette.
+  constexpr std::int64_t kLargestFile =
+      std::int64_t{kMaxPictureSide} * kMaxPictureSide * 4 + (std::int64_t{1} << 16);
+  const FileBytes file = readWholeFile(path, kLargestFile);
+  if (!file.ok()) {
+    throw Failure("cannot load picture " + path + ": " + file.error);
   }
-  Image image(argb->width, argb->height);
-  constexpr std::uint32_t kNoAlpha = 0xffffffu;
-  for (int y = 0; y < argb->height; ++y) {
-    for (int x = 0; x < argb->width; ++x) {
-      const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(argb->width) +
-                             static_cast<std::size_t>(x);
-      image.set(x, y, argb->pixels[at] & kNoAlpha);
-    }
+  DecodedPicture picture = decodeBmp(file.bytes);
+  if (!picture.ok()) {
+    throw Failure("cannot load picture " + path + ": " + picture.error);
   }
-  return image;
+  return std::move(picture.image);
 }
 
 void savePng(const Image& image, const std::string& path) {

@@ -4,14 +4,12 @@
 #include <string>
 
 #include "canvas/image.hpp"
+#include "platform/bmp_decode.hpp"
 
 namespace quib {
 
-// Largest picture side accepted; larger headers are refused before any pixel is read.
-inline constexpr int kMaxPictureSide = 4096;
-
-// Loads a BMP file; throws Failure ("cannot load picture PATH: REASON") when the file is
-// missing, not a BMP, absurdly large or too short for the pixels its header claims.
+// Loads a BMP file (see bmp_decode.hpp); throws Failure ("cannot load picture PATH: REASON")
+// when the file is missing or not a regular file, or holds no picture the game reads.
 Image loadPicture(const std::string& path);
 
 // Writes the picture as an RGB PNG; throws Failure naming the file when it cannot.

@@ -4,8 +4,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -23,43 +21,21 @@ struct Value {
   std::string message;  // for kBad: "LINE:COLUMN: ..."
 };
 
-// The text found, in quotes: at most its first bytes, those that do not print as \xHH.
-std::string quoted(const std::string& text) {
-  constexpr std::size_t kShown = 24;
-  constexpr unsigned char kFirstPrinting = 0x20;  // the blank
-  constexpr unsigned char kDelete = 0x7f;
-  constexpr unsigned kNibble = 4;
-  constexpr unsigned kNibbleMask = 0xfu;
-  std::string out = "\"";
-  for (std::size_t k = 0; k < text.size() && k < kShown; ++k) {
-    const auto ch = static_cast<unsigned char>(text[k]);
-    if (ch >= kFirstPrinting && ch < kDelete) {
-      out += static_cast<char>(ch);
-    } else {
-      static const char* const kHex = "0123456789abcdef";
-      out += "\\x";
-      out += kHex[ch >> kNibble];
-      out += kHex[ch & kNibbleMask];
-    }
-  }
-  if (text.size() > kShown) {
-    out += "...";
-  }
-  return out + "\"";
-}
-
 // Splits the text into values. A field is the text between two separators (comma, LF or
 // CRLF); the last field of a line may be empty and is then no value, so an empty line and a
 // comma before a line end add nothing, while any other empty field is the value 0.
 class ValueScanner {
  public:
+  // No value is longer than this: the longest number, "-2147483648", with room to spare.
+  static constexpr std::size_t kLongestField = 32;
+
   // A byte-order mark, as some Windows editors write, is no part of the first value.
-  explicit ValueScanner(std::istream& in) : in_(in) {
-    char mark[3] = {};
-    in_.read(mark, 3);
-    if (in_.gcount() != 3 || std::string_view(mark, 3) != "\xef\xbb\xbf") {
-      in_.clear();
-      in_.seekg(0);
+  explicit ValueScanner(ByteReader& in) : in_(in) {
+    constexpr int kMark[] = {0xef, 0xbb, 0xbf};
+    if (in_.peek(0) == kMark[0] && in_.peek(1) == kMark[1] && in_.peek(2) == kMark[2]) {
+      for (int k = 0; k < 3; ++k) {
+        in_.take();
+      }
     }
   }
 
@@ -69,16 +45,25 @@ class ValueScanner {
       skipBlanks();
       const int startColumn = column_;
       std::string field;
+      std::size_t blanks = 0;  // blanks seen since the field's last other byte
       while (!atSeparator()) {
-        field += static_cast<char>(take());
-      }
-      while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) {
-        field.pop_back();
+        const int ch = take();
+        if (ch == ' ' || ch == '\t') {
+          ++blanks;
+          continue;
+        }
+        if (field.size() + blanks >= kLongestField) {
+          return tooLong(field + std::string(blanks, ' ') + static_cast<char>(ch), startLine,
+                         startColumn);
+        }
+        field.append(blanks, ' ');
+        blanks = 0;
+        field += static_cast<char>(ch);
       }
       const int separator = takeSeparator();
       const bool endsLine = separator != ',';
       if (field.empty() && endsLine) {
-        if (separator == EOF) {
+        if (separator == ByteReader::kEnd) {
           return {};
         }
         continue;
@@ -87,17 +72,17 @@ class ValueScanner {
     }
   }
 
-  bool failed() const { return in_.bad(); }
+  bool failed() const { return in_.failed(); }
 
  private:
-  int peek() { return in_.peek(); }
+  int peek(std::size_t ahead = 0) { return in_.peek(ahead); }
 
   int take() {
-    const int ch = in_.get();
+    const int ch = in_.take();
     if (ch == '\n') {
       ++line_;
       column_ = 1;
-    } else if (ch != EOF) {
+    } else if (ch != ByteReader::kEnd) {
       ++column_;
     }
     return ch;
@@ -112,19 +97,10 @@ class ValueScanner {
   // A CR belongs to a line end only when an LF follows it.
   bool atSeparator() {
     const int ch = peek();
-    if (ch == EOF || ch == ',' || ch == '\n') {
-      return true;
-    }
-    if (ch == '\r') {
-      in_.get();
-      const bool crlf = in_.peek() == '\n';
-      in_.unget();
-      return crlf;
-    }
-    return false;
+    return ch == ByteReader::kEnd || ch == ',' || ch == '\n' || (ch == '\r' && peek(1) == '\n');
   }
 
-  // Returns ',' or '\n' for the separator taken, EOF at the end of the text.
+  // Returns ',' or '\n' for the separator taken, kEnd at the end of the text.
   int takeSeparator() {
     const int ch = take();
     if (ch == '\r') {
@@ -132,6 +108,14 @@ class ValueScanner {
       return '\n';
     }
     return ch;
+  }
+
+  // Mended: a field of any length was kept whole, so an endless one ate memory without bound.
+  static Value tooLong(const std::string& start, int line, int column) {
+    return {Value::Kind::kBad, 0,
+            std::to_string(line) + ":" + std::to_string(column) + ": " + quoted(start) +
+                " is longer than any value (more than " + std::to_string(kLongestField) +
+                " characters)"};
   }
 
   static Value parse(const std::string& field, int line, int column) {
@@ -164,7 +148,7 @@ class ValueScanner {
     return {Value::Kind::kNumber, static_cast<std::int32_t>(value), {}};
   }
 
-  std::istream& in_;
+  ByteReader& in_;
   int line_ = 1;
   int column_ = 1;
 };
@@ -207,10 +191,11 @@ std::string levelPath(const std::string& workingDirectory) {
 // file was half loaded. Here a bad file ends start-up with one line naming the file, the place
 // and the text found, and the grid is only written once the whole level has been read.
 LevelRead readLevel(const std::string& path, Labmap& labmap) {
-  std::ifstream in;
-  if (const std::string reason = openForReading(path, in); !reason.empty()) {
-    return {0, "cannot open level file " + path + ": " + reason};
+  InputFile file(path);
+  if (!file.ok()) {
+    return {0, "cannot open level file " + path + ": " + file.error()};
   }
+  ByteReader in(file);
   ValueScanner scanner(in);
   const Value first = scanner.next();
   if (first.kind != Value::Kind::kNumber) {

@@ -1,6 +1,7 @@
 // Platform services: key translation, picture files and drive-letter paths.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -93,13 +94,19 @@ TEST_F(PictureFileTest, BrokenPicturesAreRefusedByName) {
   EXPECT_EQ(failure(bmpHeader(0, 4)), "cannot load picture " + p + ": picture has no pixels");
   EXPECT_EQ(failure(bmpHeader(2, -1) + std::string(8, '\x7f')), "loaded") << "top-down rows";
   std::filesystem::remove(p);
-  try {
-    loadPicture(p);
-    FAIL() << "a missing picture loaded";
-  } catch (const Failure& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "cannot load picture " + p + ": No such file or directory");
-  }
+  const auto refusal = [](const std::string& path) -> std::string {
+    try {
+      loadPicture(path);
+    } catch (const Failure& error) {
+      return error.what();
+    }
+    return "loaded";
+  };
+  EXPECT_EQ(refusal(p), "cannot load picture " + p + ": No such file or directory");
+  ASSERT_EQ(mkfifo(p.c_str(), 0600), 0);
+  EXPECT_EQ(refusal(p), "cannot load picture " + p + ": a FIFO, not a regular file");
+  EXPECT_EQ(refusal("/dev/zero"),
+            "cannot load picture /dev/zero: a character device, not a regular file");
 }
 
 TEST_F(PictureFileTest, PixelsSurviveAWriteAndARead) {

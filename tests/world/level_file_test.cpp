@@ -2,6 +2,7 @@
 #include "world/level_file.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -116,7 +117,8 @@ TEST_F(LevelFileTest, BadFilesFailWithOneLineAndLeaveTheGridAlone) {
       {"1,+3", p + ":1:3: \"+3\" is not a whole number"},
       {"1,2147483648", p + ":1:3: \"2147483648\" does not fit a 32-bit integer"},
       {"99999999999999999999", p + ":1:1: \"99999999999999999999\" does not fit a 32-bit integer"},
-      {"1,\"7\"", p + ":1:3: \"\"7\"\" is not a whole number"},
+      {"1,\"7\"", p + ":1:3: \"\\\"7\\\"\" is not a whole number"},
+      {"1,2\\3", p + ":1:3: \"2\\\\3\" is not a whole number"},
       {"1\r2", p + ":1:1: \"1\\x0d2\" is not a whole number"},
   };
   for (const auto& c : cases) {
@@ -127,12 +129,39 @@ TEST_F(LevelFileTest, BadFilesFailWithOneLineAndLeaveTheGridAlone) {
   }
 }
 
-TEST_F(LevelFileTest, UnreadablePathsAreNamed) {
+TEST_F(LevelFileTest, OnlyRegularFilesAreRead) {
   EXPECT_EQ(readLevel("/nonexistent/level0.dat", *labmap_).error,
             "cannot open level file /nonexistent/level0.dat: No such file or directory");
   const std::string folder = std::filesystem::temp_directory_path().string();
   EXPECT_EQ(readLevel(folder, *labmap_).error,
             "cannot open level file " + folder + ": Is a directory");
+  // Neither waits for a writer nor reads forever.
+  const std::string fifo = path_ + ".fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(readLevel(fifo, *labmap_).error,
+            "cannot open level file " + fifo + ": a FIFO, not a regular file");
+  std::filesystem::remove(fifo);
+  EXPECT_EQ(readLevel("/dev/zero", *labmap_).error,
+            "cannot open level file /dev/zero: a character device, not a regular file");
+}
+
+TEST_F(LevelFileTest, NoFieldIsLongerThanAValueCanBe) {
+  // Ten megabytes of digits: refused at the 33rd, not kept whole.
+  std::string digits(10'000'000, '7');
+  EXPECT_EQ(read("3,\n" + digits).error,
+            path_ +
+                ":2:1: \"777777777777777777777777...\" is longer than any value (more than 32 "
+                "characters)");
+  EXPECT_EQ(
+      read(std::string(64, '\0')).error,
+      path_ +
+          ":1:1: \"\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00"
+          "\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00...\" is longer than any value (more "
+          "than 32 characters)");
+  ASSERT_TRUE(
+      read("1," + std::string(31, ' ') + "5" + std::string(100, ' ') + ",6,7,8,9,10,11,12").ok())
+      << "blanks around a value do not count";
+  EXPECT_EQ((*labmap_)(0, 0, 0), 5);
 }
 
 TEST_F(LevelFileTest, PathIsJoinedAsPlainText) {
