@@ -345,17 +345,25 @@ std::string readTrueColour(Bytes bytes, const Header& h, Image& image) {
   return {};
 }
 
+bool runLength(const Header& h) {
+  return h.compression == bmp::kRle8 || h.compression == bmp::kRle4;
+}
+
+// Whether the file holds the pixels the header claims; run-length data has no fixed size.
+std::string checkSize(Bytes bytes, const Header& h) {
+  const bool short_ =
+      h.dataOffset > bytes.size() ||
+      (!runLength(h) && static_cast<std::int64_t>(bytes.size()) <
+                            std::int64_t{h.dataOffset} + bmp::rowBytes(h.width, h.bits) * h.height);
+  if (short_) {
+    return "file is too short for its " + std::to_string(h.width) + " x " +
+           std::to_string(h.height) + " pixels";
+  }
+  return {};
+}
+
 std::string readPixels(Bytes bytes, const Header& h, Image& image) {
-  const bool runs = h.compression == bmp::kRle8 || h.compression == bmp::kRle4;
-  if (h.dataOffset > bytes.size()) {
-    return "file is too short for its " + std::to_string(h.width) + " x " +
-           std::to_string(h.height) + " pixels";
-  }
-  if (!runs && static_cast<std::int64_t>(bytes.size()) <
-                   std::int64_t{h.dataOffset} + bmp::rowBytes(h.width, h.bits) * h.height) {
-    return "file is too short for its " + std::to_string(h.width) + " x " +
-           std::to_string(h.height) + " pixels";
-  }
+  const bool runs = runLength(h);
   if (h.bits > 8) {
     return readTrueColour(bytes, h, image);
   }
@@ -383,6 +391,10 @@ DecodedPicture decodeBmp(std::span<const unsigned char> bytes) {
     return {{}, header.error};
   }
   if (std::string error = checkHeader(*header.value); !error.empty()) {
+    return {{}, error};
+  }
+  // Before the picture takes its memory.
+  if (std::string error = checkSize(bytes, *header.value); !error.empty()) {
     return {{}, error};
   }
   DecodedPicture picture{

@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "canvas/fit.hpp"
@@ -10,6 +12,7 @@
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
 #include "platform/keys.hpp"
+#include "platform/quiet_stderr.hpp"
 #include "platform/sdl_support.hpp"
 #include "platform/sound.hpp"
 
@@ -134,8 +137,19 @@ std::optional<DesktopEvent> translate(const SDL_Event& event) {
 
 class SdlDesktop final : public Desktop {
  public:
-  SdlDesktop() : video_(startVideo()) {
-    if (!video_.started()) {
+  SdlDesktop() {
+    if (const char* missing = missingDisplay()) {
+      throw Failure(std::string("cannot open the game window: no display (") + missing + ")");
+    }
+    // The game draws every pixel itself. Without this hint SDL opens a hidden OpenGL context
+    // to choose how to present, which loads the GL drivers (Mesa, LLVM) where they are
+    // installed: a quarter of a second at start, and buffers they never free.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    {
+      const QuietStderr quiet;
+      video_.emplace(SDL_INIT_VIDEO);
+    }
+    if (!video_->started()) {
       throw Failure(std::string("cannot open the game window: no display (") + SDL_GetError() +
                     ")");
     }
@@ -184,15 +198,20 @@ class SdlDesktop final : public Desktop {
   void playSoundToEnd(const std::string& path) override { quib::playSoundToEnd(path); }
 
  private:
-  // The game draws every pixel itself. Without this hint SDL opens a hidden OpenGL context
-  // to choose how to present, which loads the GL drivers (Mesa, LLVM) where they are
-  // installed: a quarter of a second at start, and buffers they never free.
-  static Uint32 startVideo() {
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    return SDL_INIT_VIDEO;
+  // With no video driver chosen, SDL looks for a display on its own, and the windowing
+  // libraries complain on stderr where there is none: look first. Says what is missing.
+  static const char* missingDisplay() {
+    const auto set = [](const char* name) {
+      const char* value = std::getenv(name);
+      return value != nullptr && value[0] != '\0';
+    };
+    if (set("SDL_VIDEODRIVER") || set("DISPLAY") || set("WAYLAND_DISPLAY")) {
+      return nullptr;
+    }
+    return "neither DISPLAY nor WAYLAND_DISPLAY is set";
   }
 
-  SdlSubsystem video_;
+  std::optional<SdlSubsystem> video_;
 };
 
 }  // namespace

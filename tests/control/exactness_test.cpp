@@ -5,6 +5,7 @@
 #include <memory>
 #include <random>
 
+#include "control/box_text.hpp"
 #include "control/key_handler.hpp"
 #include "control/plan_map.hpp"
 #include "render/painter_order_reference.hpp"
@@ -12,20 +13,6 @@
 
 namespace quib {
 namespace {
-
-// A renderer of text for the test: a box of ink as wide as the text has bytes.
-class BoxText final : public TextRenderer {
- public:
-  GlyphStrip render(const std::string& text) const override {
-    const int width = static_cast<int>(text.size()) * 4;
-    return {width, kHeight,
-            std::vector<std::uint8_t>(static_cast<std::size_t>(width) * kHeight, 255)};
-  }
-  int lineHeight() const override { return kHeight; }
-
- private:
-  static constexpr int kHeight = 8;
-};
 
 struct Game {
   explicit Game(const TextRenderer& text) : own(text), plan(text) {}

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -269,6 +272,19 @@ TEST(Bmp, EveryOtherKindIsRefusedWithItsReason) {
   }
   const std::vector<unsigned char> text = {'h', 'e', 'l', 'l', 'o'};
   EXPECT_EQ(decodeBmp(text).error, "not a BMP picture");
+}
+
+TEST(Bmp, EarlierFuzzFindingsStayMended) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(QUIB_SOURCE_DIR "/tests/fuzz/regressions/pictures")) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                           std::istreambuf_iterator<char>());
+    const DecodedPicture picture = decodeBmp(bytes);
+    EXPECT_TRUE(picture.ok() ? picture.image.width() >= 1 && picture.image.width() <= 4096
+                             : picture.error.find('\n') == std::string::npos)
+        << entry.path();
+  }
 }
 
 }  // namespace

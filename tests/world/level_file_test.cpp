@@ -192,6 +192,20 @@ TEST_F(LevelFileTest, WrittenLevelsReadBackEqual) {
   }
 }
 
+TEST_F(LevelFileTest, EarlierFuzzFindingsStayMended) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(QUIB_SOURCE_DIR "/tests/fuzz/regressions/levels")) {
+    (*labmap_)(0, 0, 0) = 42;
+    const LevelRead level = readLevel(entry.path().string(), *labmap_);
+    if (level.ok()) {
+      EXPECT_LE(level.n, kGridMax) << entry.path();
+    } else {
+      EXPECT_EQ((*labmap_)(0, 0, 0), 42) << entry.path() << ": " << level.error;
+      EXPECT_EQ(level.error.find('\n'), std::string::npos) << entry.path();
+    }
+  }
+}
+
 TEST_F(LevelFileTest, RandomBytesNeverCrash) {
   std::mt19937 random(20261206);
   const std::string alphabet = "0123456789,,,\n\r -\t1x.";
