@@ -1,7 +1,8 @@
 // quib: the game. The start screen first; "Start" opens the game on the shipped game folder,
-// or on --game DIR.
+// or on --game DIR, or on a level and pictures of one's own.
 #include <charconv>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,13 +11,22 @@
 #include "platform/failure.hpp"
 #include "platform/session.hpp"
 #include "platform/text.hpp"
-#include "ui/game_window.hpp"
+#include "ui/game_sources.hpp"
+#include "ui/key_record.hpp"
 #include "ui/program.hpp"
 
 namespace {
 
-constexpr const char* kUsage = "usage: quib [--game DIR] [--scale N]\n";
+constexpr const char* kUsage =
+    "usage: quib [--game DIR] [--level FILE] [--pictures DIR] [--scale N] [--record FILE]\n";
 constexpr int kMaxScale = 8;
+constexpr int kUsageError = 2;
+
+struct Options {
+  quib::GameSources sources;
+  int scale = 1;
+  std::optional<std::string> record;
+};
 
 std::optional<int> scaleOf(std::string_view text) {
   int scale = 0;
@@ -27,33 +37,53 @@ std::optional<int> scaleOf(std::string_view text) {
   return scale;
 }
 
+// The command line's options; nothing (and the reason on stderr) when it is no valid one.
+std::optional<Options> parseOptions(int argc, char** argv) {
+  Options options;
+  for (int a = 1; a < argc; ++a) {
+    const std::string_view flag = argv[a];
+    if (a + 1 >= argc) {
+      return std::nullopt;
+    }
+    const char* value = argv[++a];
+    if (quib::takeSourceFlag(flag, value, options.sources)) {
+      continue;
+    }
+    if (flag == "--record") {
+      options.record = value;
+    } else if (flag == "--scale") {
+      const auto scale = scaleOf(value);
+      if (!scale) {
+        std::cerr << "quib: --scale takes a whole number from 1 to " << kMaxScale << "\n";
+        return std::nullopt;
+      }
+      options.scale = *scale;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::optional<std::string> gameDir;
-  int scale = 1;
-  for (int a = 1; a < argc; ++a) {
-    const std::string_view flag = argv[a];
-    if (flag == "--game" && a + 1 < argc) {
-      gameDir = argv[++a];
-    } else if (flag == "--scale" && a + 1 < argc) {
-      const auto parsed = scaleOf(argv[++a]);
-      if (!parsed) {
-        std::cerr << "quib: --scale takes a whole number from 1 to " << kMaxScale << "\n" << kUsage;
-        return 2;
-      }
-      scale = *parsed;
-    } else {
-      std::cerr << kUsage;
-      return 2;
-    }
+  const std::optional<Options> options = parseOptions(argc, argv);
+  if (!options) {
+    std::cerr << kUsage;
+    return kUsageError;
   }
   const quib::PlatformSession session;
   try {
-    const std::string driveX = quib::enterGameFolder(gameDir);
+    // The record's path is fixed before the game's folder is entered.
+    std::unique_ptr<quib::KeyRecord> record;
+    if (options->record) {
+      record = std::make_unique<quib::KeyRecord>(*options->record);
+    }
+    const quib::GameFiles files = quib::enterGame(options->sources);
     const quib::Font font;
     const auto desktop = quib::openDesktop();
-    return quib::runProgram(*desktop, font, {driveX, scale});
+    return quib::runProgram(*desktop, font, {files, options->scale, record.get()});
   } catch (const std::exception& error) {  // quib::Failure and whatever the library throws
     quib::reportError(error.what());
     return 1;

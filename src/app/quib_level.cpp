@@ -1,6 +1,6 @@
-// quib-level: checks a level file or writes it turned, for level designers.
-#include <array>
-#include <cstdio>
+// quib-level: the level designer's tool: check a level, turn it, show it as a drawing, make
+// one from a drawing, start a new one.
+#include <charconv>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "world/input_file.hpp"
+#include "world/level_codes.hpp"
+#include "world/level_drawing.hpp"
 #include "world/level_file.hpp"
 #include "world/turning.hpp"
 
@@ -15,7 +18,37 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: quib-level check FILE\n"
-    "       quib-level turn FILE left|right [left|right ...]\n";
+    "       quib-level turn FILE left|right [left|right ...]\n"
+    "       quib-level show FILE\n"
+    "       quib-level draw DRAWING\n"
+    "       quib-level new N [--border]\n";
+
+constexpr int kUsageError = 2;
+
+int usage(const std::string& complaint = {}) {
+  if (!complaint.empty()) {
+    std::cerr << "quib-level: " << complaint << '\n';
+  }
+  std::cerr << kUsage;
+  return kUsageError;
+}
+
+int help() {
+  std::cout << kUsage << R"(
+  check  reads a level and prints its extent and how many points hold each code in
+         each layer, or the first fault with its line and column; warns of codes the
+         game does not draw
+  turn   writes the level turned a quarter left or right, once for each word
+  show   prints the level as a drawing: a line a row, the far row at the top, two
+         symbols a point (the panel across the view, then the panel along it)
+  draw   reads such a drawing and writes the level file; margins are optional, and a
+         line that begins with "# " is a comment
+  new    writes an empty level of extent N (0 to 100); --border puts walls all round
+
+The drawing's symbols: )"
+            << quib::symbolLegend() << "\n";
+  return 0;
+}
 
 std::string summary(const std::string& path, const quib::Labmap& labmap, int n) {
   std::string line = path + ": extent " + std::to_string(n);
@@ -38,17 +71,31 @@ std::string summary(const std::string& path, const quib::Labmap& labmap, int n) 
   return line;
 }
 
-constexpr int kUsageError = 2;
-
-int usage(const std::string& complaint = {}) {
-  if (!complaint.empty()) {
-    std::cerr << "quib-level: " << complaint << '\n';
+// Codes the game draws nowhere are most likely slips of the pen: the first few are named.
+void warnOfUnknownCodes(const std::string& path, const quib::Labmap& labmap, int n) {
+  constexpr int kNamed = 3;
+  int found = 0;
+  for (int i = 0; i <= n; ++i) {
+    for (int j = 0; j <= n; ++j) {
+      for (int k = 0; k <= 1; ++k) {
+        if (quib::symbolOf(labmap(i, j, k))) {
+          continue;
+        }
+        if (++found <= kNamed) {
+          std::cerr << "quib-level: warning: " << path << ": point (" << i << ", " << j
+                    << ") holds code " << labmap(i, j, k) << " in layer " << k
+                    << ", which the game does not draw\n";
+        }
+      }
+    }
   }
-  std::cerr << kUsage;
-  return kUsageError;
+  if (found > kNamed) {
+    std::cerr << "quib-level: warning: " << path << ": and " << found - kNamed
+              << " more codes the game does not draw\n";
+  }
 }
 
-// Reads the level or says why not; the world's viewer is placed as the game places it.
+// Reads the level or says why not; the viewer is placed as the game places it.
 std::unique_ptr<quib::World> load(const std::string& path, int& n) {
   auto world = std::make_unique<quib::World>();
   const quib::LevelRead level = quib::readLevel(path, world->labmap);
@@ -81,6 +128,7 @@ int check(const std::vector<std::string_view>& args) {
     return 1;
   }
   std::cout << summary(std::string(args[0]), world->labmap, n) << '\n';
+  warnOfUnknownCodes(std::string(args[0]), world->labmap, n);
   return flushed("the summary");
 }
 
@@ -109,12 +157,78 @@ int turn(const std::vector<std::string_view>& args) {
   return flushed("the turned level");
 }
 
+int show(const std::vector<std::string_view>& args) {
+  if (args.size() != 1) {
+    return usage();
+  }
+  int n = 0;
+  const auto world = load(std::string(args[0]), n);
+  if (!world) {
+    return 1;
+  }
+  const quib::Drawing drawing = quib::drawLevel(world->labmap, n);
+  if (!drawing.ok()) {
+    std::cerr << "quib-level: " << args[0] << ": " << drawing.error << '\n';
+    return 1;
+  }
+  std::cout << drawing.text;
+  return flushed("the drawing");
+}
+
+int draw(const std::vector<std::string_view>& args) {
+  if (args.size() != 1) {
+    return usage();
+  }
+  const std::string path(args[0]);
+  constexpr std::int64_t kLargestDrawing = std::int64_t{1} << 20;  // 101 rows need 21 KB
+  const quib::FileBytes file = quib::readWholeFile(path, kLargestDrawing);
+  if (!file.ok()) {
+    std::cerr << "quib-level: cannot read drawing " << path << ": " << file.error << '\n';
+    return 1;
+  }
+  auto labmap = std::make_unique<quib::Labmap>();
+  const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+  const quib::LevelRead level = quib::readDrawing(text, path, *labmap);
+  if (!level.ok()) {
+    std::cerr << "quib-level: " << level.error << '\n';
+    return 1;
+  }
+  quib::writeLevel(std::cout, *labmap, level.n);
+  return flushed("the level");
+}
+
+int makeNew(const std::vector<std::string_view>& args) {
+  const bool border = args.size() == 2 && args[1] == "--border";
+  int n = -1;
+  if (args.empty() || args.size() > 2 || (args.size() == 2 && !border)) {
+    return usage();
+  }
+  const auto [end, error] = std::from_chars(args[0].data(), args[0].data() + args[0].size(), n);
+  if (error != std::errc() || end != args[0].data() + args[0].size() || n < 0 ||
+      n > quib::kGridMax) {
+    return usage("the extent is a whole number from 0 to " + std::to_string(quib::kGridMax));
+  }
+  auto labmap = std::make_unique<quib::Labmap>();
+  if (border) {
+    // Panels across the view along the near and far rows, along it down the outer columns.
+    for (int c = 0; c <= n; ++c) {
+      (*labmap)(c, 0, 0) = quib::code::kWall;
+      (*labmap)(c, n, 0) = quib::code::kWall;
+      (*labmap)(0, c, 1) = quib::code::kWall;
+      (*labmap)(n, c, 1) = quib::code::kWall;
+    }
+  }
+  quib::writeLevel(std::cout, *labmap, n);
+  return flushed("the level");
+}
+
 struct Command {
   std::string_view name;
   int (*run)(const std::vector<std::string_view>& args);
 };
 
-constexpr Command kCommands[] = {{"check", check}, {"turn", turn}};
+constexpr Command kCommands[] = {
+    {"check", check}, {"turn", turn}, {"show", show}, {"draw", draw}, {"new", makeNew}};
 
 }  // namespace
 
@@ -123,6 +237,9 @@ int main(int argc, char** argv) {
     return usage();
   }
   const std::string_view name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    return help();
+  }
   const std::vector<std::string_view> args(argv + 2, argv + argc);
   for (const Command& command : kCommands) {
     if (command.name == name) {

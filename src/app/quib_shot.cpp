@@ -1,6 +1,5 @@
 // quib-shot: runs the game's start-up and keys headless and writes what the window shows.
 #include <charconv>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -12,18 +11,32 @@
 #include "platform/picture_file.hpp"
 #include "platform/session.hpp"
 #include "platform/text.hpp"
+#include "ui/game_sources.hpp"
 #include "ui/game_window.hpp"
 #include "ui/start_screen.hpp"
+#include "world/input_file.hpp"
 #include "world/key_codes.hpp"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quib-shot [--game DIR] [--keys K,K,...] --out FILE.png\n"
+    "usage: quib-shot [--game DIR] [--level FILE] [--pictures DIR]\n"
+    "                 [--keys K,K,... | --keys-file FILE] --out FILE.png\n"
     "       quib-shot --start-screen --out FILE.png\n";
+constexpr int kUsageError = 2;
 
 // Virtual-key codes run from 1 to this.
 constexpr int kLastKeyCode = 254;
+
+std::optional<std::int16_t> keyCodeOf(std::string_view text) {
+  int code = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || code < 1 ||
+      code > kLastKeyCode) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(code);
+}
 
 // Decimal virtual-key codes, comma separated; Escape would end the game, so it is refused.
 std::vector<std::int16_t> parseKeys(std::string_view list) {
@@ -31,28 +44,74 @@ std::vector<std::int16_t> parseKeys(std::string_view list) {
   while (!list.empty()) {
     const std::size_t comma = list.find(',');
     const std::string_view item = list.substr(0, comma);
-    int code = 0;
-    const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), code);
-    if (item.empty() || error != std::errc() || end != item.data() + item.size() || code < 1 ||
-        code > kLastKeyCode) {
-      throw quib::Failure("--keys: \"" + std::string(item) +
-                          "\" is not a virtual-key code (1 to 254)");
+    const auto code = keyCodeOf(item);
+    if (!code) {
+      throw quib::Failure("--keys: " + quib::quoted(std::string(item)) +
+                          " is not a virtual-key code (1 to 254)");
     }
-    if (code == quib::vk::kEscape) {
+    if (*code == quib::vk::kEscape) {
       throw quib::Failure("--keys: Escape (27) ends the game and cannot be shot");
     }
-    keys.push_back(static_cast<std::int16_t>(code));
+    keys.push_back(*code);
     list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
   }
   return keys;
 }
 
+// A record made by quib --record: a code a line. An Escape ends the game, and the replay
+// with it; what follows is never reached.
+std::vector<std::int16_t> readKeysFile(const std::string& path) {
+  constexpr std::int64_t kLargestRecord = std::int64_t{16} << 20;
+  const quib::FileBytes file = quib::readWholeFile(path, kLargestRecord);
+  if (!file.ok()) {
+    throw quib::Failure("cannot read the keys file " + path + ": " + file.error);
+  }
+  std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
+  std::vector<std::int16_t> keys;
+  for (int line = 1; !text.empty() && (keys.empty() || keys.back() != quib::vk::kEscape); ++line) {
+    const std::size_t end = text.find('\n');
+    std::string_view item = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    while (!item.empty() && (item.back() == '\r' || item.back() == ' ' || item.back() == '\t')) {
+      item.remove_suffix(1);
+    }
+    while (!item.empty() && (item.front() == ' ' || item.front() == '\t')) {
+      item.remove_prefix(1);
+    }
+    if (item.empty()) {
+      continue;
+    }
+    const auto code = keyCodeOf(item);
+    if (!code) {
+      throw quib::Failure(path + ":" + std::to_string(line) + ": " +
+                          quib::quoted(std::string(item)) +
+                          " is not a virtual-key code (1 to 254)");
+    }
+    keys.push_back(*code);
+  }
+  return keys;
+}
+
 struct Options {
-  std::optional<std::string> gameDir;
-  std::string keyList;
+  quib::GameSources sources;
+  std::optional<std::string> keyList;
+  std::optional<std::string> keysFile;
   std::string out;
   bool startScreen = false;
 };
+
+bool takeFlag(std::string_view flag, const char* value, Options& options) {
+  if (flag == "--keys") {
+    options.keyList = value;
+  } else if (flag == "--keys-file") {
+    options.keysFile = value;
+  } else if (flag == "--out") {
+    options.out = value;
+  } else {
+    return quib::takeSourceFlag(flag, value, options.sources);
+  }
+  return true;
+}
 
 // The command line's options; nothing when it is not a valid command line.
 std::optional<Options> parseOptions(int argc, char** argv) {
@@ -61,22 +120,14 @@ std::optional<Options> parseOptions(int argc, char** argv) {
     const std::string_view flag = argv[a];
     if (flag == "--start-screen") {
       options.startScreen = true;
-      continue;
-    }
-    if (a + 1 >= argc || (flag != "--game" && flag != "--keys" && flag != "--out")) {
+    } else if (a + 1 >= argc || !takeFlag(flag, argv[++a], options)) {
       return std::nullopt;
     }
-    const char* value = argv[++a];
-    if (flag == "--game") {
-      options.gameDir = value;
-    } else if (flag == "--keys") {
-      options.keyList = value;
-    } else {
-      options.out = value;
-    }
   }
-  if (options.out.empty() ||
-      (options.startScreen && (options.gameDir || !options.keyList.empty()))) {
+  const bool gameOptions = options.sources.gameDir || options.sources.level ||
+                           options.sources.pictures || options.keyList || options.keysFile;
+  if (options.out.empty() || (options.startScreen && gameOptions) ||
+      (options.keyList && options.keysFile)) {
     return std::nullopt;
   }
   return options;
@@ -89,15 +140,19 @@ void shoot(const Options& options) {
     quib::savePng(quib::StartScreen(font).picture(), options.out);
     return;
   }
-  const std::vector<std::int16_t> keys = parseKeys(options.keyList);
+  const std::vector<std::int16_t> keys =
+      options.keysFile ? readKeysFile(*options.keysFile) : parseKeys(options.keyList.value_or(""));
   // The game runs in its own folder, so the output path is fixed before it is entered.
   const std::string out = std::filesystem::absolute(options.out).string();
-  const std::string driveX = quib::enterGameFolder(options.gameDir);
+  const quib::GameFiles files = quib::enterGame(options.sources);
   const quib::Font font;
   quib::GameWindow game(font);
-  game.Form_Load(driveX);
+  game.Form_Load(files);
   for (const std::int16_t key : keys) {
-    game.keyDown(key);
+    // Escape ends the game: the picture is the one shown while its sound plays.
+    if (game.keyDown(key) == quib::KeyAction::kEndProgram) {
+      break;
+    }
   }
   quib::savePng(game.clientArea(), out);
 }
@@ -108,7 +163,7 @@ int main(int argc, char** argv) {
   const std::optional<Options> options = parseOptions(argc, argv);
   if (!options) {
     std::cerr << kUsage;
-    return 2;
+    return kUsageError;
   }
   const quib::PlatformSession session;
   try {

@@ -71,4 +71,29 @@ KeyAction applyKey(World& world, std::int16_t keyCode) {
   return KeyAction::kDone;
 }
 
+std::optional<std::int16_t> keyOfPadButton(PadButton button) {
+  switch (button) {
+    case PadButton::kUp:
+      return vk::kUp;
+    case PadButton::kDown:
+      return vk::kDown;
+    case PadButton::kLeft:
+      return vk::kLeft;
+    case PadButton::kRight:
+      return vk::kRight;
+    case PadButton::kLeftShoulder:
+      return vk::kNumpad4;
+    case PadButton::kRightShoulder:
+      return vk::kNumpad6;
+    case PadButton::kY:
+      return vk::kNumpad8;
+    case PadButton::kA:
+      return vk::kNumpad2;
+    case PadButton::kBack:
+      return vk::kEscape;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace quib

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "canvas/image.hpp"
+#include "world/key_codes.hpp"
 
 namespace quib {
 
@@ -33,12 +34,15 @@ struct DesktopEvent {
     kPointerUp,
     kKeyDown,  // keyCode: a virtual-key code; auto-repeat included
     kKeyUp,
+    kPadDown,  // pad: a game controller's button
+    kPadUp,
   };
   Kind kind = Kind::kTimeout;
   int window = 0;  // DesktopWindow::id() of the window it concerns; 0 for none
   int x = 0;
   int y = 0;
   std::int16_t keyCode = 0;
+  PadButton pad = PadButton::kA;
 };
 
 class DesktopWindow {

@@ -11,6 +11,7 @@
 #include "canvas/window_surface.hpp"
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
+#include "platform/gamepads.hpp"
 #include "platform/keys.hpp"
 #include "platform/quiet_stderr.hpp"
 #include "platform/sdl_support.hpp"
@@ -162,6 +163,11 @@ class SdlDesktop final : public Desktop {
     }
     // Keys are read as keys; text events, from the keypad say, are not wanted.
     SDL_StopTextInput();
+    // Game controllers if there may be any: a machine without them plays with the keys.
+    {
+      const QuietStderr quiet;
+      controllers_.emplace(SDL_INIT_GAMECONTROLLER);
+    }
   }
 
   std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) override {
@@ -189,6 +195,9 @@ class SdlDesktop final : public Desktop {
         if (const auto translated = translate(event)) {
           return *translated;
         }
+        if (const auto pressed = gamepads_.translate(event)) {
+          return *pressed;
+        }
       }
     }
   }
@@ -212,6 +221,8 @@ class SdlDesktop final : public Desktop {
   }
 
   std::optional<SdlSubsystem> video_;
+  std::optional<SdlSubsystem> controllers_;
+  Gamepads gamepads_;  // closed before the subsystem goes
 };
 
 }  // namespace

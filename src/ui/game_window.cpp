@@ -1,8 +1,6 @@
 // Start-up of the game window: the pictures, the level and the viewer, in the game's order.
 #include "ui/game_window.hpp"
 
-#include <filesystem>
-
 #include "control/plan_map.hpp"
 #include "platform/failure.hpp"
 #include "platform/paths.hpp"
@@ -13,8 +11,7 @@ namespace quib {
 
 GameWindow::GameWindow(const TextRenderer& font) : screen_(std::make_unique<GameScreen>(font)) {}
 
-void GameWindow::Form_Load(const std::string& driveX,
-                           const std::function<void()>& hideStartScreen) {
+void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen) {
   // The start screen goes first, so that a start-up that fails leaves no window behind.
   if (hideStartScreen) {
     hideStartScreen();
@@ -22,18 +19,19 @@ void GameWindow::Form_Load(const std::string& driveX,
   GameScreen& s = *screen_;
   // The backdrop is read afresh for each surface, as the game always has.
   for (ViewSurface& surface : s.views.Picture1) {
-    surface.setBackdrop(loadPicture(driveLetterPath("x:\\p3.bmp", driveX)));
+    surface.setBackdrop(loadPicture(driveLetterPath("x:\\p3.bmp", files.driveX)));
   }
   s.views.Picture1[0].setVisible(true);
   s.views.Picture1[1].setVisible(false);
   s.world.N = s.views.Picture1[0].extent();
 
-  s.images.Image1 = loadPicture(driveLetterPath("x:\\wall.bmp", driveX));
-  s.images.Image2 = loadPicture(driveLetterPath("x:\\lift.bmp", driveX));
-  s.images.Image3 = loadPicture(driveLetterPath("x:\\door.bmp", driveX));
-  s.images.Image4 = loadPicture(driveLetterPath("x:\\powon.bmp", driveX));
+  s.images.Image1 = loadPicture(driveLetterPath("x:\\wall.bmp", files.driveX));
+  s.images.Image2 = loadPicture(driveLetterPath("x:\\lift.bmp", files.driveX));
+  s.images.Image3 = loadPicture(driveLetterPath("x:\\door.bmp", files.driveX));
+  s.images.Image4 = loadPicture(driveLetterPath("x:\\powon.bmp", files.driveX));
 
-  const LevelRead level = readLevel(levelPath(workingDirectory()), s.world.labmap);
+  const LevelRead level =
+      readLevel(files.level.value_or(levelPath(workingDirectory())), s.world.labmap);
   if (!level.ok()) {
     throw Failure(level.error);
   }
@@ -50,22 +48,6 @@ Image GameWindow::clientArea() const {
     }
   }
   return client;
-}
-
-std::string enterGameFolder(const std::optional<std::string>& gameDir) {
-  if (gameDir) {
-    std::error_code error;
-    const std::filesystem::path root = std::filesystem::absolute(*gameDir, error);
-    if (error) {
-      throw Failure("cannot find game folder " + *gameDir + ": " + error.message());
-    }
-    const GameFolder folder{root.string()};
-    enterFolder(folder.bin());
-    return folder.pictures();
-  }
-  const GameFolder folder = shippedGameFolder();
-  enterFolder(folder.bin());
-  return driveXFolder(folder.pictures());
 }
 
 }  // namespace quib

@@ -18,6 +18,12 @@ namespace quib {
 
 inline constexpr const char* kSoundFile = "tada.wav";
 
+// The files a start-up reads, the game folder's bin/ being the working directory.
+struct GameFiles {
+  std::string driveX;                               // drive X's folder: the five pictures
+  std::optional<std::string> level = std::nullopt;  // a level of one's own, else the folder's
+};
+
 // What the game window holds: the world, the face bitmaps, the two views and its own
 // surface for the key code and the plan.
 struct GameScreen {
@@ -36,9 +42,10 @@ class GameWindow {
 
   // Hides the start screen, lays the views over each other, loads the five pictures from
   // drive X (the backdrop twice, then wall, lift, door and power switch), reads the level
-  // from beside the working directory, places the viewer and sizes the client area for the
-  // level's plan. Draws no frame. Throws Failure naming the file that fails.
-  void Form_Load(const std::string& driveX, const std::function<void()>& hideStartScreen = {});
+  // from beside the working directory (or the one given), places the viewer and sizes the
+  // client area for the level's plan. Draws no frame. Throws Failure naming the file that
+  // fails.
+  void Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen = {});
 
   KeyAction keyDown(std::int16_t keyCode) {
     GameScreen& s = *screen_;
@@ -55,9 +62,5 @@ class GameWindow {
  private:
   std::unique_ptr<GameScreen> screen_;
 };
-
-// Where a run of the game takes its files from: `--game DIR`, or the shipped folder.
-// Enters the folder's bin/ as the working directory and returns drive X's folder.
-std::string enterGameFolder(const std::optional<std::string>& gameDir);
 
 }  // namespace quib

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "ui/game_window.hpp"
 #include "ui/layouts.hpp"
@@ -14,29 +15,43 @@ namespace {
 
 constexpr int kIconSide = 32;
 
-int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game) {
+// The key an event stands for in the game: a key, or a game controller's button.
+std::optional<std::int16_t> keyOf(const DesktopEvent& event) {
+  if (event.kind == DesktopEvent::Kind::kKeyDown) {
+    return event.keyCode;
+  }
+  if (event.kind == DesktopEvent::Kind::kPadDown) {
+    return keyOfPadButton(event.pad);
+  }
+  return std::nullopt;
+}
+
+int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecord* record) {
   for (;;) {
     const DesktopEvent event = desktop.wait(-1);
-    switch (event.kind) {
-      case DesktopEvent::Kind::kClose:
-        // Mended: the game defined nothing for its window's close control, and the hidden
-        // start screen would have kept it running; closing ends it, as Escape does.
-        return 0;
-      case DesktopEvent::Kind::kExposed:
+    if (event.kind == DesktopEvent::Kind::kClose) {
+      // Mended: the game defined nothing for its window's close control, and the hidden
+      // start screen would have kept it running; closing ends it, as Escape does.
+      return 0;
+    }
+    const std::optional<std::int16_t> key = keyOf(event);
+    if (!key) {
+      if (event.kind == DesktopEvent::Kind::kExposed) {
         window.present(game.clientArea());
-        break;
-      case DesktopEvent::Kind::kKeyDown:
-        // Whichever view surface is shown, the keys reach the one handler.
-        if (game.keyDown(event.keyCode) == KeyAction::kEndProgram) {
-          // The printed code stays on screen while the sound plays.
-          window.present(game.clientArea());
-          desktop.playSoundToEnd(kSoundFile);
-          return 0;
-        }
-        window.present(game.clientArea());
-        break;
-      default:
-        break;
+      }
+      continue;
+    }
+    // Whichever view surface is shown, the keys reach the one handler. The record has each
+    // key before it is handled, so a crash in handling it loses nothing.
+    if (record != nullptr) {
+      record->add(*key);
+    }
+    const KeyAction action = game.keyDown(*key);
+    // After Escape the printed code stays on screen while the sound plays.
+    window.present(game.clientArea());
+    if (action == KeyAction::kEndProgram) {
+      desktop.playSoundToEnd(kSoundFile);
+      return 0;
     }
   }
 }
@@ -45,7 +60,7 @@ int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game) {
 int Command1_Click(Desktop& desktop, DesktopWindow& form2, const TextRenderer& font,
                    const PlayOptions& options, const Image& icon) {
   GameWindow game(font);
-  game.Form_Load(options.driveX, [&] { form2.hide(); });
+  game.Form_Load(options.files, [&] { form2.hide(); });
   const Size client = game.clientSize();
   const int scale = std::max(1, options.scale);
   const std::unique_ptr<DesktopWindow> form1 =
@@ -54,7 +69,7 @@ int Command1_Click(Desktop& desktop, DesktopWindow& form2, const TextRenderer& f
   // No frame yet: view surface 0 shows its backdrop until the first key.
   form1->present(game.clientArea());
   form1->show();
-  return playGame(desktop, *form1, game);
+  return playGame(desktop, *form1, game, options.record);
 }
 
 int waitMs(const StartScreen& screen, std::uint64_t now) {

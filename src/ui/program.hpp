@@ -5,12 +5,15 @@
 
 #include "canvas/glyphs.hpp"
 #include "platform/desktop.hpp"
+#include "ui/game_window.hpp"
+#include "ui/key_record.hpp"
 
 namespace quib {
 
 struct PlayOptions {
-  std::string driveX;  // drive X's folder; the working directory is the game's bin/
-  int scale = 1;       // the game window opens at this many times its client area
+  GameFiles files;              // the working directory is the game folder's bin/
+  int scale = 1;                // the game window opens at this many times its size
+  KeyRecord* record = nullptr;  // where the keys the game handles are written, if anywhere
 };
 
 // Shows the start screen and plays once "Start" is pressed. Returns the exit status: 0 when

@@ -3,6 +3,7 @@
 
 #include "ui/layouts.hpp"
 #include "ui/quib_picture.hpp"
+#include "world/key_codes.hpp"
 
 namespace quib {
 
@@ -43,6 +44,10 @@ bool StartScreen::handle(const DesktopEvent& event, std::uint64_t now) {
       return command1_.keyDown(event.keyCode);
     case Kind::kKeyUp:
       return command1_.keyUp(event.keyCode);
+    case Kind::kPadDown:
+      // A game controller's A presses the button, as Enter does.
+      tooltip_.dismiss();
+      return event.pad == PadButton::kA && command1_.keyDown(vk::kReturn);
     default:
       return false;
   }

@@ -1,4 +1,5 @@
-// The game's key codes: Windows virtual-key codes, the numbers the key handler acts on.
+// The game's key codes: Windows virtual-key codes, the numbers the key handler acts on; and
+// the buttons of a game controller.
 #pragma once
 
 #include <cstdint>
@@ -18,3 +19,23 @@ inline constexpr std::int16_t kNumpad6 = 102;
 inline constexpr std::int16_t kNumpad8 = 104;
 
 }  // namespace quib::vk
+
+namespace quib {
+
+// A game controller's buttons, as the game knows them whatever the make of the pad.
+enum class PadButton {
+  kA,
+  kB,
+  kX,
+  kY,
+  kBack,
+  kStart,
+  kLeftShoulder,
+  kRightShoulder,
+  kUp,
+  kDown,
+  kLeft,
+  kRight,
+};
+
+}  // namespace quib

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace quib {
 
@@ -40,6 +41,7 @@ enum class PlanShape {
 struct CodeMeaning {
   std::int32_t code;
   const char* name;
+  char symbol;    // in a level's drawing (quib-level show and draw)
   Face face;      // in layer 0
   bool sideWall;  // in layer 1: a red quadrilateral, drawn by rif
   PlanShape plan;
@@ -50,16 +52,19 @@ struct CodeMeaning {
 
 // In the order the plan tests them: where shapes overlap, a later one lies on top.
 inline constexpr std::array<CodeMeaning, 8> kCodeMeanings = {{
-    {code::kWall, "wall", Face::kWall, true, PlanShape::kSegment, 0, 0x800080, false},
-    {code::kDoor, "door", Face::kDoor, false, PlanShape::kSegment, 0, 0x0000ff, false},
-    {code::kYellowMarker, "yellow marker", Face::kNone, false, PlanShape::kMarker, 4, 0xffff00,
+    {code::kWall, "wall", '#', Face::kWall, true, PlanShape::kSegment, 0, 0x800080, false},
+    {code::kDoor, "door", 'D', Face::kDoor, false, PlanShape::kSegment, 0, 0x0000ff, false},
+    {code::kYellowMarker, "yellow marker", 'Y', Face::kNone, false, PlanShape::kMarker, 4, 0xffff00,
      false},
-    {code::kGreenMarker, "green marker", Face::kNone, false, PlanShape::kMarker, 4, 0x00ff00, true},
-    {code::kBlueMarker, "blue marker", Face::kNone, false, PlanShape::kMarker, 8, 0x000080, false},
-    {code::kPowerSwitch, "power switch", Face::kPowerSwitch, false, PlanShape::kSegment, 0,
+    {code::kGreenMarker, "green marker", 'G', Face::kNone, false, PlanShape::kMarker, 4, 0x00ff00,
+     true},
+    {code::kBlueMarker, "blue marker", 'B', Face::kNone, false, PlanShape::kMarker, 8, 0x000080,
+     false},
+    {code::kPowerSwitch, "power switch", 'S', Face::kPowerSwitch, false, PlanShape::kSegment, 0,
      0x00ff00, false},
-    {code::kCyanFrame, "cyan frame", Face::kNone, false, PlanShape::kFrame, 0, 0x00ffff, false},
-    {code::kLift, "lift", Face::kLift, false, PlanShape::kSegment, 0, 0x808080, false},
+    {code::kCyanFrame, "cyan frame", 'C', Face::kNone, false, PlanShape::kFrame, 0, 0x00ffff,
+     false},
+    {code::kLift, "lift", 'L', Face::kLift, false, PlanShape::kSegment, 0, 0x808080, false},
 }};
 
 // The highest code the game acts on; codes run from 1 to this.
@@ -88,6 +93,31 @@ constexpr const CodeMeaning* meaningOf(std::int32_t value) {
 constexpr Face faceOf(std::int32_t value) {
   const CodeMeaning* meaning = meaningOf(value);
   return meaning != nullptr ? meaning->face : Face::kNone;
+}
+
+// The empty point's symbol in a level's drawing.
+inline constexpr char kEmptySymbol = '.';
+
+// The symbol of a code in a level's drawing; nothing for a code the game does not act on.
+constexpr std::optional<char> symbolOf(std::int32_t value) {
+  if (value == code::kEmpty) {
+    return kEmptySymbol;
+  }
+  const CodeMeaning* meaning = meaningOf(value);
+  return meaning != nullptr ? std::optional<char>(meaning->symbol) : std::nullopt;
+}
+
+// The code a symbol stands for; nothing for a character that is no symbol.
+constexpr std::optional<std::int32_t> codeOfSymbol(char symbol) {
+  if (symbol == kEmptySymbol) {
+    return code::kEmpty;
+  }
+  for (const CodeMeaning& meaning : kCodeMeanings) {
+    if (meaning.symbol == symbol) {
+      return meaning.code;
+    }
+  }
+  return std::nullopt;
 }
 
 // Whether a layer-1 code is a side wall.

@@ -31,6 +31,46 @@ check "missing game folder" "1: quib-shot: cannot enter game folder $work/none/b
   "$status: $out"
 check "nothing written on failure" "absent" "$([ -e "$work/d.png" ] && echo present || echo absent)"
 
+# A level and pictures of one's own mean what a game folder laid out around them would.
+mkdir -p "$work/mine/lab/firstwin.lab" "$work/pics"
+cp -r "$bin/game/bin" "$bin/game/x" "$work/mine/"
+"$bin/quib-level" new 6 --border >"$work/mine/lab/firstwin.lab/level0.dat"
+cp "$bin/game/x/"*.bmp "$work/pics/"
+cp "$bin/game/x/door.bmp" "$work/pics/wall.bmp"  # doors where the walls were
+cp "$work/pics/wall.bmp" "$work/mine/x/wall.bmp"
+"$bin/quib-shot" --game "$work/mine" --keys 38,104 --out "$work/folder.png"
+(cd "$work" && "$bin/quib-shot" --level mine/lab/firstwin.lab/level0.dat --pictures pics \
+  --keys 38,104 --out level.png)
+check "--level and --pictures against a game folder" "0" \
+  "$(compare -metric AE "$work/folder.png" "$work/level.png" null: 2>&1)"
+out=$("$bin/quib-shot" --level "$work/none.dat" --out "$work/d.png" 2>&1); status=$?
+check "--level: a missing file" \
+  "1: quib-shot: cannot open level file $work/none.dat: No such file or directory" "$status: $out"
+out=$("$bin/quib-shot" --pictures "$work/none" --out "$work/d.png" 2>&1); status=$?
+check "--pictures: a missing folder" \
+  "1: quib-shot: cannot load picture $work/none/p3.bmp: No such file or directory" "$status: $out"
+
+# A record replays up to an Escape, which ends it with what the window shows while the sound
+# plays: the last frame, the code 27 printed, the plan wiped.
+printf '38\n\n39\r\n27\n40\n' >"$work/record.txt"
+"$bin/quib-shot" --keys-file "$work/record.txt" --out "$work/replay.png"
+"$bin/quib-shot" --keys 38,39 --out "$work/two.png"
+crop() { convert "$1" -crop "$2" +repage "$3"; }
+crop "$work/replay.png" 521x521+16+16 "$work/replay-view.png"
+crop "$work/two.png" 521x521+16+16 "$work/two-view.png"
+check "the replay's view is that of the keys before Escape" "0" \
+  "$(compare -metric AE "$work/replay-view.png" "$work/two-view.png" null: 2>&1)"
+crop "$work/replay.png" 300x553+540+0 "$work/replay-plan.png"
+check "and Escape has wiped the plan" "1" "$(identify -format '%k' "$work/replay-plan.png")"
+crop "$work/replay.png" 30x16+0+0 "$work/replay-code.png"
+crop "$work/two.png" 30x16+0+0 "$work/two-code.png"
+check "and it prints the Escape's code" "different" \
+  "$(cmp -s "$work/replay-code.png" "$work/two-code.png" && echo same || echo different)"
+printf '38\nup\n' >"$work/bad.txt"
+out=$("$bin/quib-shot" --keys-file "$work/bad.txt" --out "$work/d.png" 2>&1); status=$?
+check "a bad record line" "1: quib-shot: $work/bad.txt:2: \"up\" is not a virtual-key code (1 to 254)" \
+  "$status: $out"
+
 # Without a display stderr holds the game's one line and nothing from the windowing libraries.
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR timeout 10 "$bin/quib" \
   2>"$work/quib.err"

@@ -25,5 +25,35 @@ check "missing file" "1: quib-level: cannot open level file $work/missing.dat: N
 "$bin/quib-level" turn "$work/level.dat" up >/dev/null 2>&1; status=$?
 check "unknown turn" "2" "$status"
 
+# Drawings: the level shown, drawn back, and a designer's own drawing with its faults.
+"$bin/quib-level" show "$work/level.dat" >"$work/level.txt"
+check "show" "$(printf '    0\n    .....D\n    ..G#..\n  0 #...L.\n    0')" "$(cat "$work/level.txt")"
+check "show, then draw" "$(cat "$work/level.dat")" "$("$bin/quib-level" draw "$work/level.txt")"
+printf '# a corridor\n.#.#\n.#.#\n' >"$work/mine.txt"
+check "draw a drawing of one's own" "$(printf '1\n0,1,0,1\n0,1,0,1')" \
+  "$("$bin/quib-level" draw "$work/mine.txt")"
+printf '.#.#\n.#.\n' >"$work/ragged.txt"
+out=$("$bin/quib-level" draw "$work/ragged.txt" 2>&1); status=$?
+check "a ragged drawing" "1: quib-level: $work/ragged.txt:2:4: this row is 3 characters wide, the first 4" \
+  "$status: $out"
+printf '2\n9,0,0,0,0,0\n0,0,0,0,0,0\n0,0,0,0,0,0\n' >"$work/nine.dat"
+out=$("$bin/quib-level" show "$work/nine.dat" 2>&1); status=$?
+check "a code without a symbol" \
+  "1: quib-level: $work/nine.dat: point (0, 0) holds code 9 in layer 0, which has no symbol" "$status: $out"
+out=$("$bin/quib-level" check "$work/nine.dat" 2>&1 >/dev/null); status=$?
+check "check warns of codes the game does not draw" \
+  "0: quib-level: warning: $work/nine.dat: point (0, 0) holds code 9 in layer 0, which the game does not draw" \
+  "$status: $out"
+
+# New levels: empty, or walled all round.
+check "new" "$(printf '1\n0,0,0,0\n0,0,0,0')" "$("$bin/quib-level" new 1)"
+"$bin/quib-level" new 3 --border >"$work/border.dat"
+check "new --border" "$(printf '    0\n    ###.#.##\n    .#.....#\n    .#.....#\n  0 ###.#.##\n    0')" \
+  "$("$bin/quib-level" show "$work/border.dat")"
+"$bin/quib-level" new 101 >/dev/null 2>&1; status=$?
+check "new: extent out of range" "2" "$status"
+check "--help names every symbol" "1" \
+  "$("$bin/quib-level" --help | grep -c '\. empty (0), # wall (1), D door (2), Y yellow marker (3)')"
+
 [ $failures -eq 0 ] && echo "quib-level: all checks passed"
 exit $failures

@@ -49,6 +49,29 @@ TEST(Keys, TableWithStrictBounds) {
   EXPECT_EQ(applyKey(world, 27), KeyAction::kEndProgram);
 }
 
+TEST(Keys, PadButtonsStandForKeys) {
+  const struct {
+    PadButton button;
+    std::optional<std::int16_t> key;
+  } cases[] = {
+      {PadButton::kUp, 38},
+      {PadButton::kDown, 40},
+      {PadButton::kLeft, 37},
+      {PadButton::kRight, 39},
+      {PadButton::kLeftShoulder, 100},
+      {PadButton::kRightShoulder, 102},
+      {PadButton::kY, 104},
+      {PadButton::kA, 98},
+      {PadButton::kBack, 27},
+      {PadButton::kB, std::nullopt},
+      {PadButton::kX, std::nullopt},
+      {PadButton::kStart, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(keyOfPadButton(c.button), c.key) << "button " << static_cast<int>(c.button);
+  }
+}
+
 TEST(Keys, ConeRowsAreClampedToTheExtent) {
   const struct {
     float X, Y, right, left;

@@ -12,12 +12,16 @@ fail() {
 }
 start_xvfb || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
-# run NAME [ENV=VALUE ...]: starts the game in the background, its sound going to NAME.raw.
+# run NAME [ENV=VALUE ...] [-- ARGUMENT ...]: starts the game in the background, its sound
+# going to NAME.raw.
 run() {
   local name=$1
   shift
-  env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/$name.raw" "$@" \
-    "$bin/quib" >"$work/$name.log" 2>&1 &
+  local settings=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do settings+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/$name.raw" \
+    "${settings[@]}" "$bin/quib" "$@" >"$work/$name.log" 2>&1 &
   game=$!
 }
 # ended TENTHS: waits that long at most for the game to end; sets $status to its exit status.
@@ -96,13 +100,20 @@ played=$(stat -c %s "$work/click.raw" 2>/dev/null || echo 0)
 [ "$played" -gt 40000 ] || fail "Escape played $played bytes of sound"
 [ "$took" -ge 1000 ] || fail "the game ended $took ms after Escape, before its 1.06 s sound"
 
-# 2. Enter on a fresh start screen starts the game; closing the game window ends it quietly.
-run enter
+# 2. Enter on a fresh start screen starts a recorded game; its record replayed by quib-shot
+# gives the window's last frame; closing the game window ends it quietly.
+run enter -- --record "$work/record.txt"
 form2=$(window Form2)
 [ -n "$form2" ] || fail "no start screen: $(cat "$work/enter.log")"
 xdotool mousemove --window "$form2" 10 10 key Return
 form1=$(window 'Find Quib, please')
 [ -n "$form1" ] || fail "no game window after Enter: $(cat "$work/enter.log")"
+xdotool mousemove --window "$form1" 300 300
+xdotool key --delay 150 Up Up KP_Right Down space
+[ "$(wc -l <"$work/record.txt")" = 5 ] || fail "the record holds $(wc -l <"$work/record.txt") keys"
+"$bin/quib-shot" --keys-file "$work/record.txt" --out "$work/replayed.png" || fail "replay failed"
+shows "$form1" "$work/replayed.png" ||
+  fail "the replay differs from the window in $(differing "$work/window.png" "$work/replayed.png") pixels"
 "$bin/close_window" "$form1"
 ended 50
 [ "$status" = 0 ] || fail "closing the game window: exit status $status"

@@ -23,7 +23,7 @@ class GameFolderTest : public ScratchGameFolder {
   std::string startupError() {
     GameWindow game(font_);
     try {
-      game.Form_Load(pictures());
+      game.Form_Load({pictures()});
     } catch (const Failure& failure) {
       return failure.what();
     }
@@ -52,7 +52,7 @@ TEST_F(GameFolderTest, StartupNamesTheFirstFileThatFails) {
 
 TEST_F(GameFolderTest, NoFrameBeforeTheFirstKey) {
   GameWindow game(font_);
-  game.Form_Load(pictures());
+  game.Form_Load({pictures()});
   EXPECT_EQ(game.screen().world.X, 11.0f);
   EXPECT_EQ(game.screen().world.N, 521.0f);
   const auto planInk = [](const Image& client) {
@@ -77,7 +77,7 @@ TEST_F(GameFolderTest, KeyCodeAndViewerMarkerAreShown) {
   }
   writeLevel(level);
   GameWindow game(font_);
-  game.Form_Load(pictures());
+  game.Form_Load({pictures()});
   game.keyDown(38);  // viewer to (2, 2)
   const Image client = game.clientArea();
   // s = 521 / 8; the viewer's marker is centred on (16 + 521 + 5 + 3 s, 16 + 260.5 + 2 s),
@@ -102,7 +102,7 @@ TEST_F(GameFolderTest, WallsEverywhereWalkedAndTurned) {
   }
   writeLevel(level);
   GameWindow game(font_);
-  game.Form_Load(pictures());
+  game.Form_Load({pictures()});
   std::mt19937 random(4);
   const std::int16_t keys[] = {37, 38, 39, 40, 98, 100, 102, 104, 32, 65};
   for (int press = 0; press < 300; ++press) {

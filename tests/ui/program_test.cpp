@@ -6,10 +6,12 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/failure.hpp"
+#include "ui/key_record.hpp"
 #include "ui/layouts.hpp"
 #include "ui/scratch_game_folder.hpp"
 #include "ui/start_screen.hpp"
@@ -78,7 +80,7 @@ class ProgramTest : public ScratchGameFolder {
  protected:
   int run(std::initializer_list<DesktopEvent> events, int scale = 1) {
     desktop_.script.assign(events.begin(), events.end());
-    return runProgram(desktop_, font_, {pictures(), scale});
+    return runProgram(desktop_, font_, {{pictures()}, scale});
   }
 
   ScriptedDesktop desktop_;
@@ -155,11 +157,33 @@ TEST_F(ProgramTest, ScaleOpensTheWindowLarger) {
   EXPECT_EQ(desktop_.opened[1].presented[0].width(), 840) << "the client area stays at 1x";
 }
 
+TEST_F(ProgramTest, AGamepadPlaysTheWholeGame) {
+  const auto pad = [](PadButton button) {
+    DesktopEvent event{Kind::kPadDown, 0};
+    event.pad = button;
+    return event;
+  };
+  const std::string recorded = (root_ / "record.txt").string();
+  KeyRecord record(recorded);
+  desktop_.script = {pad(PadButton::kA), pad(PadButton::kUp),           pad(PadButton::kY),
+                     pad(PadButton::kB), pad(PadButton::kLeftShoulder), pad(PadButton::kBack)};
+  EXPECT_EQ(runProgram(desktop_, font_, {{pictures()}, 1, &record}), 0);
+  ASSERT_EQ(desktop_.opened.size(), 2u) << "A pressed Start";
+  EXPECT_EQ(desktop_.opened[1].presented.size(), 5u) << "start-up and four buttons with keys";
+  EXPECT_EQ(desktop_.sounds, std::vector<std::string>{"tada.wav"}) << "Back ends like Escape";
+  std::ifstream in(recorded);
+  std::string keys;
+  for (std::string line; std::getline(in, line);) {
+    keys += line + ",";
+  }
+  EXPECT_EQ(keys, "38,104,100,27,") << "each key recorded as it was handled";
+}
+
 TEST_F(ProgramTest, FailedStartUpLeavesNoWindow) {
   fs::remove(root_ / "x" / "door.bmp");
   desktop_.script = {keyDown(13, 1)};
   try {
-    runProgram(desktop_, font_, {pictures(), 1});
+    runProgram(desktop_, font_, {{pictures()}, 1});
     ADD_FAILURE() << "started without door.bmp";
   } catch (const Failure& failure) {
     EXPECT_EQ(std::string(failure.what()), "cannot load picture " +

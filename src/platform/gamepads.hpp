@@ -1,0 +1,39 @@
+// Game controllers: opened as they come (at start or plugged in later), closed as they go,
+// their buttons turned into the game's own events.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/desktop.hpp"
+
+union SDL_Event;
+struct _SDL_GameController;  // NOLINT(bugprone-reserved-identifier): SDL's own name
+
+namespace quib {
+
+class Gamepads {
+ public:
+  Gamepads();
+  ~Gamepads();
+  Gamepads(const Gamepads&) = delete;
+  Gamepads& operator=(const Gamepads&) = delete;
+
+  // Opens or closes a controller for the device events; a button press or release as the
+  // game's event; nothing for any other event.
+  std::optional<DesktopEvent> translate(const SDL_Event& event);
+
+  std::size_t open() const { return pads_.size(); }
+
+ private:
+  struct Close {
+    void operator()(_SDL_GameController* pad) const;
+  };
+  std::map<int, std::unique_ptr<_SDL_GameController, Close>> pads_;  // by joystick instance
+};
+
+// The game's name for an SDL controller button; nothing for buttons the game has no use for.
+std::optional<PadButton> padButtonOf(int sdlButton);
+
+}  // namespace quib

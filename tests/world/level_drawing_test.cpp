@@ -1,0 +1,111 @@
+// Levels as drawings: the layout, the way back to the same level, and every fault of a drawing.
+#include "world/level_drawing.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+
+namespace quib {
+namespace {
+
+TEST(LevelDrawing, FarRowOnTopTwoSymbolsAPointNumbersInTheMargins) {
+  auto labmap = std::make_unique<Labmap>();
+  (*labmap)(0, 0, 0) = 1;  // a wall across the view, at the near left corner
+  (*labmap)(1, 0, 1) = 2;
+  (*labmap)(5, 5, 0) = 7;
+  (*labmap)(5, 5, 1) = 8;
+  (*labmap)(2, 3, 0) = 3;
+  (*labmap)(3, 2, 1) = 4;
+  (*labmap)(4, 1, 0) = 5;
+  (*labmap)(0, 4, 1) = 6;
+  const Drawing drawing = drawLevel(*labmap, 5);
+  ASSERT_TRUE(drawing.ok()) << drawing.error;
+  EXPECT_EQ(drawing.text,
+            "    0         5\n"
+            "  5 ..........LG\n"
+            "    .C..........\n"
+            "    ....Y.......\n"
+            "    .......B....\n"
+            "    ........S...\n"
+            "  0 #..D........\n"
+            "    0         5\n");
+}
+
+TEST(LevelDrawing, ShowThenDrawGivesTheSameLevel) {
+  std::mt19937 random(3);
+  for (const int n : {0, 1, 4, 22, 57, 100}) {
+    auto level = std::make_unique<Labmap>();
+    for (int i = 0; i <= n; ++i) {
+      for (int j = 0; j <= n; ++j) {
+        (*level)(i, j, 0) = static_cast<std::int32_t>(random() % 9);
+        (*level)(i, j, 1) = static_cast<std::int32_t>(random() % 9);
+      }
+    }
+    const Drawing drawing = drawLevel(*level, n);
+    ASSERT_TRUE(drawing.ok()) << drawing.error;
+    auto back = std::make_unique<Labmap>();
+    const LevelRead read = readDrawing(drawing.text, "d", *back);
+    ASSERT_TRUE(read.ok()) << "extent " << n << ": " << read.error;
+    EXPECT_EQ(read.n, n);
+    EXPECT_EQ(*back, *level) << "extent " << n;
+  }
+}
+
+TEST(LevelDrawing, MarginsCommentsAndBlanksAreOptional) {
+  const char* const cases[] = {
+      "#...\n..#.\n",
+      "# a wall at the near left\n\n  1 #...  \r\n    ..#.\n    0\n",
+      "#...\n..#.",
+      "\t#...\n..#.\n# the end\n",
+  };
+  for (const char* text : cases) {
+    auto labmap = std::make_unique<Labmap>();
+    const LevelRead read = readDrawing(text, "d", *labmap);
+    ASSERT_TRUE(read.ok()) << text << ": " << read.error;
+    EXPECT_EQ(read.n, 1) << text;
+    EXPECT_EQ((*labmap)(0, 1, 0), 1) << text;  // the far row, drawn first
+    EXPECT_EQ((*labmap)(1, 0, 0), 1) << text;
+    EXPECT_EQ((*labmap)(0, 0, 0), 0) << text;
+  }
+}
+
+TEST(LevelDrawing, FaultsNameTheLineAndColumn) {
+  const struct {
+    const char* text;
+    std::string error;
+  } cases[] = {
+      {"#...\n..#\n", "d:2:4: this row is 3 characters wide, the first 4"},
+      {"  1 #...\n  0 ..#..\n", "d:2:9: this row is 5 characters wide, the first 4"},
+      {"#.....\n......\n", "d:1:1: 2 rows need rows of 4 characters, two a point; this one has 6"},
+      {"#...\n..x.\n", "d:2:3: \"x\" is no symbol of a code"},
+      {"# only a comment\n#\n", "d: the drawing has no rows"},
+      {"#comment\n", "d:1:2: \"c\" is no symbol of a code"},
+      {"#...\n", "d:1:1: 1 row needs rows of 2 characters, two a point; this one has 4"},
+      {"\".\n", "d:1:1: \"\\\"\" is no symbol of a code"},
+  };
+  for (const auto& c : cases) {
+    auto labmap = std::make_unique<Labmap>();
+    (*labmap)(0, 0, 0) = 42;
+    const LevelRead read = readDrawing(c.text, "d", *labmap);
+    EXPECT_EQ(read.error, c.error) << c.text;
+    EXPECT_EQ((*labmap)(0, 0, 0), 42) << "untouched by: " << c.text;
+  }
+  std::string tooMany;
+  for (int r = 0; r < 102; ++r) {
+    tooMany += std::string(204, '.') + "\n";
+  }
+  auto labmap = std::make_unique<Labmap>();
+  EXPECT_EQ(readDrawing(tooMany, "d", *labmap).error, "d:102:1: a level has at most 101 rows");
+}
+
+TEST(LevelDrawing, CodesWithoutASymbolCannotBeDrawn) {
+  auto labmap = std::make_unique<Labmap>();
+  (*labmap)(2, 1, 1) = 9;
+  EXPECT_EQ(drawLevel(*labmap, 3).error,
+            "point (2, 1) holds code 9 in layer 1, which has no symbol");
+}
+
+}  // namespace
+}  // namespace quib
