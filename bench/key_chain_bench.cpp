@@ -54,6 +54,24 @@ Level filled(int n, std::int32_t code) {
   };
 }
 
+Level scattered(int n) {
+  return [n](quib::World& world) {
+    std::uint32_t state = 1;
+    for (int i = 0; i <= n; ++i) {
+      for (int j = 0; j <= n; ++j) {
+        for (int k = 0; k <= 1; ++k) {
+          constexpr std::uint32_t kMultiplier = 1664525;
+          constexpr std::uint32_t kIncrement = 1013904223;
+          state = state * kMultiplier + kIncrement;
+          constexpr std::uint32_t kCodes = quib::kHighestCode + 1;  // 0 to 8
+          world.labmap(i, j, k) = static_cast<std::int32_t>((state >> 16) % kCodes);
+        }
+      }
+    }
+    quib::placeViewer(world, n);
+  };
+}
+
 Level bundled() {
   return [](quib::World& world) {
     const quib::LevelRead level = quib::readLevel(
@@ -64,15 +82,21 @@ Level bundled() {
 
 using Viewer = std::function<void(quib::World&)>;  // moves the viewer from its start
 
-void run(benchmark::State& state, const Level& level, const Viewer& viewer) {
+// The keys pressed in turn: Space moves nothing; a turn each way changes the whole grid and
+// with it the plan, which is then drawn afresh.
+using Keys = std::vector<std::int16_t>;
+
+void run(benchmark::State& state, const Level& level, const Viewer& viewer, const Keys& keys) {
   const quib::Font font;
   auto scene = std::make_unique<Scene>(font);
   level(scene->world);
   viewer(scene->world);
   quib::updateConerow(scene->world);
+  std::size_t next = 0;
   for (auto _ : state) {
     quib::Picture1_KeyDown(scene->world, scene->images, scene->views, scene->own, scene->plan,
-                           quib::vk::kSpace);
+                           keys[next]);
+    next = (next + 1) % keys.size();
     benchmark::DoNotOptimize(scene->views.Picture1[0].pixels().row(0));
   }
 }
@@ -85,9 +109,9 @@ struct Case {
 std::vector<Case> registerCases() {
   std::vector<Case> cases;
   const auto add = [&](const std::string& name, const std::string& baseline, const Level& level,
-                       const Viewer& viewer) {
-    benchmark::RegisterBenchmark(name.c_str(), [level, viewer](benchmark::State& state) {
-      run(state, level, viewer);
+                       const Viewer& viewer, const Keys& keys = {quib::vk::kSpace}) {
+    benchmark::RegisterBenchmark(name.c_str(), [level, viewer, keys](benchmark::State& state) {
+      run(state, level, viewer, keys);
     })->Unit(benchmark::kMicrosecond);
     cases.push_back({name, baseline});
   };
@@ -108,6 +132,12 @@ std::vector<Case> registerCases() {
   const std::string at = "/extent:100/viewer:(50,50)_left_turn/h:3";
   add("empty" + at, "", filled(quib::kGridMax, quib::code::kEmpty), turned);
   add("walls_everywhere" + at, "empty" + at, filled(quib::kGridMax, quib::code::kWall), turned);
+  // Turning a grid of walls everywhere gives the same grid: the turns are measured on a grid
+  // of every code at random, which each turn changes.
+  const Keys turns = {quib::vk::kNumpad4, quib::vk::kNumpad6};
+  add("empty/extent:100/turning", "", filled(quib::kGridMax, quib::code::kEmpty), rowZero, turns);
+  add("every_code_at_random/extent:100/turning", "empty/extent:100/turning",
+      scattered(quib::kGridMax), rowZero, turns);
   const Viewer start = [](quib::World&) {};
   constexpr int kBundledExtent = 22;  // the hand-made level's
   add("empty/extent:22/start", "", filled(kBundledExtent, quib::code::kEmpty), start);

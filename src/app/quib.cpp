@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/main_frame.hpp"
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
-#include "platform/session.hpp"
 #include "platform/text.hpp"
 #include "ui/game_sources.hpp"
 #include "ui/key_record.hpp"
@@ -20,7 +20,6 @@ namespace {
 constexpr const char* kUsage =
     "usage: quib [--game DIR] [--level FILE] [--pictures DIR] [--scale N] [--record FILE]\n";
 constexpr int kMaxScale = 8;
-constexpr int kUsageError = 2;
 
 struct Options {
   quib::GameSources sources;
@@ -65,27 +64,22 @@ std::optional<Options> parseOptions(int argc, char** argv) {
   return options;
 }
 
+// Runs the game; throws Failure when it cannot start.
+int play(const Options& options) {
+  // The record's path is fixed before the game's folder is entered.
+  std::unique_ptr<quib::KeyRecord> record;
+  if (options.record) {
+    record = std::make_unique<quib::KeyRecord>(*options.record);
+  }
+  const quib::GameFiles files = quib::enterGame(options.sources);
+  const quib::Font font;
+  const auto desktop = quib::openDesktop();
+  return quib::runProgram(*desktop, font, {files, options.scale, record.get()});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::optional<Options> options = parseOptions(argc, argv);
-  if (!options) {
-    std::cerr << kUsage;
-    return kUsageError;
-  }
-  const quib::PlatformSession session;
-  try {
-    // The record's path is fixed before the game's folder is entered.
-    std::unique_ptr<quib::KeyRecord> record;
-    if (options->record) {
-      record = std::make_unique<quib::KeyRecord>(*options->record);
-    }
-    const quib::GameFiles files = quib::enterGame(options->sources);
-    const quib::Font font;
-    const auto desktop = quib::openDesktop();
-    return quib::runProgram(*desktop, font, {files, options->scale, record.get()});
-  } catch (const std::exception& error) {  // quib::Failure and whatever the library throws
-    quib::reportError(error.what());
-    return 1;
-  }
+  return quib::mainFrame(argc, argv, kUsage, parseOptions, play,
+                         [](const char* line) { quib::reportError(line); });
 }

@@ -118,64 +118,79 @@ int flushed(const char* what) {
   return 0;
 }
 
-int check(const std::vector<std::string_view>& args) {
-  if (args.size() != 1) {
-    return usage();
-  }
-  int n = 0;
-  const auto world = load(std::string(args[0]), n);
-  if (!world) {
-    return 1;
-  }
-  std::cout << summary(std::string(args[0]), world->labmap, n) << '\n';
-  warnOfUnknownCodes(std::string(args[0]), world->labmap, n);
+using Rest = std::vector<std::string_view>;
+
+int check(const std::string& path, quib::World& world, int n, const Rest& /*rest*/) {
+  std::cout << summary(path, world.labmap, n) << '\n';
+  warnOfUnknownCodes(path, world.labmap, n);
   return flushed("the summary");
 }
 
-int turn(const std::vector<std::string_view>& args) {
-  if (args.empty()) {
-    return usage();
-  }
-  for (std::size_t a = 1; a < args.size(); ++a) {
-    if (args[a] != "left" && args[a] != "right") {
-      return usage("unknown turn " + std::string(args[a]) + " (left or right)");
+std::string turnsError(const Rest& rest) {
+  for (const std::string_view word : rest) {
+    if (word != "left" && word != "right") {
+      return "unknown turn " + std::string(word) + " (left or right)";
     }
   }
-  int n = 0;
-  const auto world = load(std::string(args[0]), n);
-  if (!world) {
-    return 1;
-  }
-  for (std::size_t a = 1; a < args.size(); ++a) {
-    if (args[a] == "left") {
-      quib::LeftRound(*world);
+  return {};
+}
+
+int turn(const std::string& /*path*/, quib::World& world, int n, const Rest& rest) {
+  for (const std::string_view word : rest) {
+    if (word == "left") {
+      quib::LeftRound(world);
     } else {
-      quib::RightRound(*world);
+      quib::RightRound(world);
     }
   }
-  quib::writeLevel(std::cout, world->labmap, n);
+  quib::writeLevel(std::cout, world.labmap, n);
   return flushed("the turned level");
 }
 
-int show(const std::vector<std::string_view>& args) {
-  if (args.size() != 1) {
-    return usage();
-  }
-  int n = 0;
-  const auto world = load(std::string(args[0]), n);
-  if (!world) {
-    return 1;
-  }
-  const quib::Drawing drawing = quib::drawLevel(world->labmap, n);
+int show(const std::string& path, quib::World& world, int n, const Rest& /*rest*/) {
+  const quib::Drawing drawing = quib::drawLevel(world.labmap, n);
   if (!drawing.ok()) {
-    std::cerr << "quib-level: " << args[0] << ": " << drawing.error << '\n';
+    std::cerr << "quib-level: " << path << ": " << drawing.error << '\n';
     return 1;
   }
   std::cout << drawing.text;
   return flushed("the drawing");
 }
 
-int draw(const std::vector<std::string_view>& args) {
+// A command on one level file: the file, then `most` words at the most (and `fewest` at
+// least), which `wordsError` may refuse before the level is read.
+struct LevelCommand {
+  std::string_view name;
+  std::size_t fewest;
+  std::size_t most;
+  std::string (*wordsError)(const Rest& rest);
+  int (*run)(const std::string& path, quib::World& world, int n, const Rest& rest);
+};
+
+constexpr std::size_t kAny = 1000;
+constexpr LevelCommand kLevelCommands[] = {
+    {"check", 0, 0, nullptr, check},
+    {"turn", 0, kAny, turnsError, turn},
+    {"show", 0, 0, nullptr, show},
+};
+
+int runLevelCommand(const LevelCommand& command, const Rest& args) {
+  if (args.empty() || args.size() - 1 < command.fewest || args.size() - 1 > command.most) {
+    return usage();
+  }
+  const Rest rest(args.begin() + 1, args.end());
+  if (command.wordsError != nullptr) {
+    if (const std::string error = command.wordsError(rest); !error.empty()) {
+      return usage(error);
+    }
+  }
+  const std::string path(args[0]);
+  int n = 0;
+  const auto world = load(path, n);
+  return world ? command.run(path, *world, n, rest) : 1;
+}
+
+int draw(const Rest& args) {
   if (args.size() != 1) {
     return usage();
   }
@@ -197,7 +212,7 @@ int draw(const std::vector<std::string_view>& args) {
   return flushed("the level");
 }
 
-int makeNew(const std::vector<std::string_view>& args) {
+int makeNew(const Rest& args) {
   const bool border = args.size() == 2 && args[1] == "--border";
   int n = -1;
   if (args.empty() || args.size() > 2 || (args.size() == 2 && !border)) {
@@ -224,11 +239,10 @@ int makeNew(const std::vector<std::string_view>& args) {
 
 struct Command {
   std::string_view name;
-  int (*run)(const std::vector<std::string_view>& args);
+  int (*run)(const Rest& args);
 };
 
-constexpr Command kCommands[] = {
-    {"check", check}, {"turn", turn}, {"show", show}, {"draw", draw}, {"new", makeNew}};
+constexpr Command kCommands[] = {{"draw", draw}, {"new", makeNew}};
 
 }  // namespace
 
@@ -240,7 +254,12 @@ int main(int argc, char** argv) {
   if (name == "--help" || name == "-h" || name == "help") {
     return help();
   }
-  const std::vector<std::string_view> args(argv + 2, argv + argc);
+  const Rest args(argv + 2, argv + argc);
+  for (const LevelCommand& command : kLevelCommands) {
+    if (command.name == name) {
+      return runLevelCommand(command, args);
+    }
+  }
   for (const Command& command : kCommands) {
     if (command.name == name) {
       return command.run(args);

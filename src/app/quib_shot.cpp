@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/main_frame.hpp"
 #include "platform/failure.hpp"
 #include "platform/picture_file.hpp"
-#include "platform/session.hpp"
 #include "platform/text.hpp"
 #include "ui/game_sources.hpp"
 #include "ui/game_window.hpp"
@@ -23,7 +23,6 @@ constexpr const char* kUsage =
     "usage: quib-shot [--game DIR] [--level FILE] [--pictures DIR]\n"
     "                 [--keys K,K,... | --keys-file FILE] --out FILE.png\n"
     "       quib-shot --start-screen --out FILE.png\n";
-constexpr int kUsageError = 2;
 
 // Virtual-key codes run from 1 to this.
 constexpr int kLastKeyCode = 254;
@@ -160,17 +159,11 @@ void shoot(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::optional<Options> options = parseOptions(argc, argv);
-  if (!options) {
-    std::cerr << kUsage;
-    return kUsageError;
-  }
-  const quib::PlatformSession session;
-  try {
-    shoot(*options);
-    return 0;
-  } catch (const std::exception& error) {
-    std::cerr << "quib-shot: " << error.what() << '\n';
-    return 1;
-  }
+  return quib::mainFrame(
+      argc, argv, kUsage, parseOptions,
+      [](const Options& options) {
+        shoot(options);
+        return 0;
+      },
+      [](const char* line) { std::cerr << "quib-shot: " << line << '\n'; });
 }

@@ -72,28 +72,27 @@ KeyAction applyKey(World& world, std::int16_t keyCode) {
 }
 
 std::optional<std::int16_t> keyOfPadButton(PadButton button) {
-  switch (button) {
-    case PadButton::kUp:
-      return vk::kUp;
-    case PadButton::kDown:
-      return vk::kDown;
-    case PadButton::kLeft:
-      return vk::kLeft;
-    case PadButton::kRight:
-      return vk::kRight;
-    case PadButton::kLeftShoulder:
-      return vk::kNumpad4;
-    case PadButton::kRightShoulder:
-      return vk::kNumpad6;
-    case PadButton::kY:
-      return vk::kNumpad8;
-    case PadButton::kA:
-      return vk::kNumpad2;
-    case PadButton::kBack:
-      return vk::kEscape;
-    default:
-      return std::nullopt;
+  struct PadBinding {
+    PadButton button;
+    std::int16_t keyCode;
+  };
+  constexpr PadBinding kPadTable[] = {
+      {PadButton::kUp, vk::kUp},
+      {PadButton::kDown, vk::kDown},
+      {PadButton::kLeft, vk::kLeft},
+      {PadButton::kRight, vk::kRight},
+      {PadButton::kLeftShoulder, vk::kNumpad4},
+      {PadButton::kRightShoulder, vk::kNumpad6},
+      {PadButton::kY, vk::kNumpad8},
+      {PadButton::kA, vk::kNumpad2},
+      {PadButton::kBack, vk::kEscape},
+  };
+  for (const PadBinding& binding : kPadTable) {
+    if (binding.button == button) {
+      return binding.keyCode;
+    }
   }
+  return std::nullopt;
 }
 
 }  // namespace quib

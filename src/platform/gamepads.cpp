@@ -9,9 +9,6 @@ void Gamepads::Close::operator()(SDL_GameController* pad) const {
   SDL_GameControllerClose(pad);
 }
 
-Gamepads::Gamepads() = default;
-Gamepads::~Gamepads() = default;
-
 std::optional<DesktopEvent> Gamepads::translate(const SDL_Event& event) {
   switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:

@@ -13,13 +13,9 @@ struct _SDL_GameController;  // NOLINT(bugprone-reserved-identifier): SDL's own 
 
 namespace quib {
 
+// Owns the controllers it opens, so it cannot be copied.
 class Gamepads {
  public:
-  Gamepads();
-  ~Gamepads();
-  Gamepads(const Gamepads&) = delete;
-  Gamepads& operator=(const Gamepads&) = delete;
-
   // Opens or closes a controller for the device events; a button press or release as the
   // game's event; nothing for any other event.
   std::optional<DesktopEvent> translate(const SDL_Event& event);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "require.hpp"
 #include "world/level_file.hpp"
 
 namespace {
@@ -17,13 +18,6 @@ namespace {
 const std::string& scratch() {
   static const std::string path = "/tmp/quib_level_fuzz_" + std::to_string(getpid());
   return path;
-}
-
-void require(bool holds, const char* what, const std::string& detail) {
-  if (!holds) {
-    std::fprintf(stderr, "broken: %s: %s\n", what, detail.c_str());
-    std::abort();
-  }
 }
 
 }  // namespace
@@ -40,11 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   *before = *labmap;
   const quib::LevelRead level = quib::readLevel(scratch(), *labmap);
   if (level.ok()) {
-    require(level.n <= quib::kGridMax, "extent above 100", std::to_string(level.n));
+    quib::require(level.n <= quib::kGridMax, "extent above 100", std::to_string(level.n));
   } else {
-    require(*labmap == *before, "the grid changed", level.error);
-    require(level.error.find('\n') == std::string::npos, "more than one line", level.error);
-    require(level.error.find(scratch()) != std::string::npos, "the file unnamed", level.error);
+    quib::require(*labmap == *before, "the grid changed", level.error);
+    quib::require(level.error.find('\n') == std::string::npos, "more than one line", level.error);
+    quib::require(level.error.find(scratch()) != std::string::npos, "the file unnamed",
+                  level.error);
   }
   return 0;
 }

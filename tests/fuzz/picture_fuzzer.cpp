@@ -8,29 +8,19 @@
 #include <string>
 
 #include "platform/bmp_decode.hpp"
-
-namespace {
-
-void require(bool holds, const char* what, const std::string& detail) {
-  if (!holds) {
-    std::fprintf(stderr, "broken: %s: %s\n", what, detail.c_str());
-    std::abort();
-  }
-}
-
-}  // namespace
+#include "require.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const quib::DecodedPicture picture = quib::decodeBmp(std::span(data, size));
   if (picture.ok()) {
     const int w = picture.image.width();
     const int h = picture.image.height();
-    require(w >= 1 && w <= quib::kMaxPictureSide && h >= 1 && h <= quib::kMaxPictureSide,
-            "a picture of an impossible size", std::to_string(w) + " x " + std::to_string(h));
+    quib::require(w >= 1 && w <= quib::kMaxPictureSide && h >= 1 && h <= quib::kMaxPictureSide,
+                  "a picture of an impossible size", std::to_string(w) + " x " + std::to_string(h));
   } else {
-    require(!picture.error.empty() && picture.error.find('\n') == std::string::npos, "not one line",
-            picture.error);
-    require(picture.image.empty(), "a picture with an error", picture.error);
+    quib::require(!picture.error.empty() && picture.error.find('\n') == std::string::npos,
+                  "not one line", picture.error);
+    quib::require(picture.image.empty(), "a picture with an error", picture.error);
   }
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/bmp_decode.hpp"
@@ -78,6 +79,24 @@ constexpr Rgb kYellow = rgb(255, 255, 0);
 const std::vector<std::uint8_t> kRows24 = {0,   0, 255, 0,   255, 0,   0, 0,
                                            255, 0, 0,   255, 255, 255, 0, 0};
 
+// A picture of 16 or 32 bits whose colours are given by masks.
+Bmp masked(std::uint32_t infoSize, std::uint16_t bits, std::vector<std::uint32_t> masks,
+           std::vector<std::uint8_t> pixels) {
+  return {.infoSize = infoSize,
+          .bits = bits,
+          .compression = bmp::kBitFields,
+          .masks = std::move(masks),
+          .pixels = std::move(pixels)};
+}
+
+// A run-length encoded picture: RLE8 for 8 bits a pixel, RLE4 for 4.
+Bmp runs(std::uint16_t bits, std::vector<Rgb> palette, std::vector<std::uint8_t> data) {
+  return {.bits = bits,
+          .compression = bits == 8 ? bmp::kRle8 : bmp::kRle4,
+          .palette = std::move(palette),
+          .pixels = std::move(data)};
+}
+
 TEST(Bmp, EveryVariantReadsItsColours) {
   const struct {
     const char* what;
@@ -118,24 +137,15 @@ TEST(Bmp, EveryVariantReadsItsColours) {
        {kBlack, kGreen},
        {kGreen, kRed}},
       {"RLE8: runs, an end of line, the end",
-       {.bits = 8,
-        .compression = bmp::kRle8,
-        .palette = {kBlack, kRed, kGreen},
-        .pixels = {2, 1, 0, 0, 1, 2, 1, 1, 0, 1}},
+       runs(8, {kBlack, kRed, kGreen}, {2, 1, 0, 0, 1, 2, 1, 1, 0, 1}),
        {kGreen, kRed},
        {kRed, kRed}},
       {"RLE8: a jump leaves colour 0",
-       {.bits = 8,
-        .compression = bmp::kRle8,
-        .palette = {kBlack, kRed},
-        .pixels = {0, 2, 1, 1, 1, 1, 0, 1}},
+       runs(8, {kBlack, kRed}, {0, 2, 1, 1, 1, 1, 0, 1}),
        {kBlack, kRed},
        {kBlack, kBlack}},
       {"RLE4: a run of alternating nibbles",
-       {.bits = 4,
-        .compression = bmp::kRle4,
-        .palette = {kBlack, kRed, kGreen},
-        .pixels = {2, 0x12, 0, 0, 2, 0x21, 0, 1}},
+       runs(4, {kBlack, kRed, kGreen}, {2, 0x12, 0, 0, 2, 0x21, 0, 1}),
        {kGreen, kRed},
        {kRed, kGreen}},
       {"16 bits, 5-5-5",
@@ -143,18 +153,13 @@ TEST(Bmp, EveryVariantReadsItsColours) {
        {kBlue, kWhite},
        {kRed, kGreen}},
       {"16 bits, 5-6-5 masks: yellow is full yellow",
-       {.bits = 16,
-        .compression = bmp::kBitFields,
-        .masks = {0xf800, 0x07e0, 0x001f},
-        .pixels = {0xe0, 0xff, 0x1f, 0x00, 0xe0, 0x07, 0xff, 0xff}},
+       masked(bmp::kInfoHeaderSize, 16, {0xf800, 0x07e0, 0x001f},
+              {0xe0, 0xff, 0x1f, 0x00, 0xe0, 0x07, 0xff, 0xff}),
        {kGreen, kWhite},
        {kYellow, kBlue}},
       {"16 bits, 1-5-5-5 in a 124-byte header, alpha left out",
-       {.infoSize = 124,
-        .bits = 16,
-        .compression = bmp::kBitFields,
-        .masks = {0x7c00, 0x03e0, 0x001f, 0x8000},
-        .pixels = {0x00, 0xfc, 0xe0, 0x03, 0x1f, 0x80, 0xff, 0xff}},
+       masked(124, 16, {0x7c00, 0x03e0, 0x001f, 0x8000},
+              {0x00, 0xfc, 0xe0, 0x03, 0x1f, 0x80, 0xff, 0xff}),
        {kBlue, kWhite},
        {kRed, kGreen}},
       {"32 bits, blue green red and a spare byte",
@@ -162,11 +167,8 @@ TEST(Bmp, EveryVariantReadsItsColours) {
        {kBlue, kWhite},
        {kRed, kGreen}},
       {"32 bits with alpha in a 108-byte header, alpha left out",
-       {.infoSize = 108,
-        .bits = 32,
-        .compression = bmp::kBitFields,
-        .masks = {0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000},
-        .pixels = {0, 0, 255, 0, 0, 255, 0, 128, 255, 0, 0, 255, 255, 255, 255, 7}},
+       masked(108, 32, {0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000},
+              {0, 0, 255, 0, 0, 255, 0, 128, 255, 0, 0, 255, 255, 255, 255, 7}),
        {kBlue, kWhite},
        {kRed, kGreen}},
   };
@@ -226,20 +228,13 @@ TEST(Bmp, EveryOtherKindIsRefusedWithItsReason) {
       {"2 bits a pixel",
        {.bits = 2, .pixels = twoRows},
        "2 bits a pixel is no depth the game reads"},
-      {"RLE jumping past the picture",
-       {.bits = 8, .compression = bmp::kRle8, .palette = {kBlack}, .pixels = {0, 2, 0, 5, 0, 1}},
+      {"RLE jumping past the picture", runs(8, {kBlack}, {0, 2, 0, 5, 0, 1}),
        "run-length data jumps past the picture"},
-      {"an absolute run longer than its row",
-       {.bits = 8, .compression = bmp::kRle8, .palette = {kBlack}, .pixels = {0, 3, 0, 0, 0, 0}},
+      {"an absolute run longer than its row", runs(8, {kBlack}, {0, 3, 0, 0, 0, 0}),
        "run-length data runs past its row (row 1 from the bottom)"},
-      {"a run longer than its row",
-       {.bits = 4, .compression = bmp::kRle4, .palette = {kBlack}, .pixels = {5, 0, 0, 1}},
+      {"a run longer than its row", runs(4, {kBlack}, {5, 0, 0, 1}),
        "run-length data runs past its row (row 1 from the bottom)"},
-      {"runs past the last row",
-       {.bits = 8,
-        .compression = bmp::kRle8,
-        .palette = {kBlack},
-        .pixels = {2, 0, 0, 0, 2, 0, 0, 0, 1, 0}},
+      {"runs past the last row", runs(8, {kBlack}, {2, 0, 0, 0, 2, 0, 0, 0, 1, 0}),
        "run-length data runs past the picture"},
       {"RLE from the top down",
        {.height = -2, .bits = 8, .compression = bmp::kRle8, .palette = {kBlack}, .pixels = {0, 1}},
@@ -248,10 +243,7 @@ TEST(Bmp, EveryOtherKindIsRefusedWithItsReason) {
        {.bits = 8, .palette = {kBlack, kRed}, .pixels = {0, 7, 0, 0, 0, 0, 0, 0}, .coloursUsed = 2},
        "colour 7 lies beyond its palette of 2 colours"},
       {"masks with holes",
-       {.bits = 16,
-        .compression = bmp::kBitFields,
-        .masks = {0xf00f, 0x07e0, 0x001f},
-        .pixels = std::vector<std::uint8_t>(8, 0)},
+       masked(bmp::kInfoHeaderSize, 16, {0xf00f, 0x07e0, 0x001f}, std::vector<std::uint8_t>(8, 0)),
        "its colour masks are not runs of bits"},
       {"too short for its pixels", {.pixels = {1, 2, 3}}, "file is too short for its 2 x 2 pixels"},
       {"too short for its palette",
