@@ -5,12 +5,9 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "platform/bmp_decode.hpp"
