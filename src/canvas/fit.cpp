@@ -26,11 +26,6 @@ Rect fitPicture(int pictureWidth, int pictureHeight, int windowWidth, int window
 
 void paintFitted(Image& window, const Image& picture, Rgb back) {
   const Rect place = fitPicture(picture.width(), picture.height(), window.width(), window.height());
-  if (place == Rect{0, 0, window.width(), window.height()} && place.w == picture.width() &&
-      place.h == picture.height()) {
-    window.blit(picture, 0, 0);
-    return;
-  }
   window.fill(back);
   stretchPaint(window, picture, static_cast<float>(place.x), static_cast<float>(place.y),
                static_cast<float>(place.w), static_cast<float>(place.h));

@@ -37,8 +37,9 @@ struct DesktopEvent {
     kPadDown,  // pad: a game controller's button
     kPadUp,
   };
+  // Which window an event concerns does not matter: one window at a time takes input, the
+  // start screen until "Start", the game window after it.
   Kind kind = Kind::kTimeout;
-  int window = 0;  // DesktopWindow::id() of the window it concerns; 0 for none
   int x = 0;
   int y = 0;
   std::int16_t keyCode = 0;
@@ -48,7 +49,6 @@ struct DesktopEvent {
 class DesktopWindow {
  public:
   virtual ~DesktopWindow() = default;
-  virtual int id() const = 0;
   virtual void show() = 0;
   virtual void hide() = 0;
   // Shows the picture as the client area: scaled by the largest whole factor that fits the

@@ -48,8 +48,6 @@ class SdlWindow final : public DesktopWindow {
     }
   }
 
-  int id() const override { return static_cast<int>(SDL_GetWindowID(window_.get())); }
-
   void show() override {
     SDL_ShowWindow(window_.get());
     SDL_RaiseWindow(window_.get());
@@ -100,35 +98,31 @@ std::optional<DesktopEvent> translate(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
       return DesktopEvent{Kind::kClose};
-    case SDL_WINDOWEVENT: {
-      const auto window = static_cast<int>(event.window.windowID);
+    case SDL_WINDOWEVENT:
       switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
-          return DesktopEvent{Kind::kClose, window};
+          return DesktopEvent{Kind::kClose};
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-          return DesktopEvent{Kind::kExposed, window};
+          return DesktopEvent{Kind::kExposed};
         case SDL_WINDOWEVENT_LEAVE:
-          return DesktopEvent{Kind::kPointerLeft, window};
+          return DesktopEvent{Kind::kPointerLeft};
         default:
           return std::nullopt;
       }
-    }
     case SDL_MOUSEMOTION:
-      return DesktopEvent{Kind::kPointerMoved, static_cast<int>(event.motion.windowID),
-                          event.motion.x, event.motion.y};
+      return DesktopEvent{Kind::kPointerMoved, event.motion.x, event.motion.y};
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       if (event.button.button != SDL_BUTTON_LEFT) {
         return std::nullopt;
       }
       return DesktopEvent{event.type == SDL_MOUSEBUTTONDOWN ? Kind::kPointerDown : Kind::kPointerUp,
-                          static_cast<int>(event.button.windowID), event.button.x, event.button.y};
+                          event.button.x, event.button.y};
     case SDL_KEYDOWN:  // auto-repeat included
     case SDL_KEYUP:
       if (const auto code = virtualKey(event.key.keysym.sym, event.key.keysym.mod)) {
-        return DesktopEvent{event.type == SDL_KEYDOWN ? Kind::kKeyDown : Kind::kKeyUp,
-                            static_cast<int>(event.key.windowID), 0, 0, *code};
+        return DesktopEvent{event.type == SDL_KEYDOWN ? Kind::kKeyDown : Kind::kKeyUp, 0, 0, *code};
       }
       return std::nullopt;
     default:

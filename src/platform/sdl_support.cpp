@@ -1,4 +1,4 @@
-// Owners for SDL handles and the one conversion of surfaces into plain pixels.
+// Owners for SDL subsystems and surfaces.
 #include "platform/sdl_support.hpp"
 
 #include <SDL.h>
@@ -16,21 +16,6 @@ SdlSubsystem::~SdlSubsystem() {
 
 void SurfaceFree::operator()(SDL_Surface* surface) const {
   SDL_FreeSurface(surface);
-}
-
-std::optional<ArgbPixels> argbPixelsOf(SDL_Surface* surface) {
-  const SurfacePtr argb(SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0));
-  if (!argb) {
-    return std::nullopt;
-  }
-  ArgbPixels out{argb->w, argb->h, {}};
-  out.pixels.reserve(static_cast<std::size_t>(argb->w) * static_cast<std::size_t>(argb->h));
-  for (int y = 0; y < argb->h; ++y) {
-    const auto* from = reinterpret_cast<const std::uint32_t*>(
-        static_cast<const Uint8*>(argb->pixels) + static_cast<std::ptrdiff_t>(y) * argb->pitch);
-    out.pixels.insert(out.pixels.end(), from, from + argb->w);
-  }
-  return out;
 }
 
 }  // namespace quib

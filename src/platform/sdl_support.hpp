@@ -1,12 +1,10 @@
-// SDL pieces the platform's files share: owners for subsystems and surfaces, a surface's
-// pixels, and the video drivers that show nothing.
+// SDL pieces the platform's files share: owners for subsystems and surfaces, and the video
+// drivers that show nothing.
 #pragma once
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string_view>
-#include <vector>
 
 struct SDL_Surface;
 
@@ -32,15 +30,6 @@ struct SurfaceFree {
   void operator()(SDL_Surface* surface) const;
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
-
-// A surface's pixels as 0xAARRGGBB, row by row from the top.
-struct ArgbPixels {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-};
-// Nothing when SDL cannot convert the surface; SDL_GetError() says why.
-std::optional<ArgbPixels> argbPixelsOf(SDL_Surface* surface);
 
 // The drivers SDL falls back to without a display: they draw nowhere.
 constexpr bool showsNothing(std::string_view videoDriver) {

@@ -6,6 +6,7 @@
 
 #include "platform/failure.hpp"
 #include "platform/sdl_support.hpp"
+#include "world/input_file.hpp"
 
 namespace quib {
 namespace {
@@ -43,17 +44,21 @@ GlyphStrip Font::render(const std::string& text) const {
   const SDL_Color white{255, 255, 255, 255};
   const SurfacePtr rendered(TTF_RenderUTF8_Blended(font_.get(), text.c_str(), white));
   if (!rendered) {
-    throw Failure("cannot draw the text \"" + text + "\": " + TTF_GetError());
+    throw Failure("cannot draw the text " + quoted(text) + ": " + TTF_GetError());
   }
-  const auto argb = argbPixelsOf(rendered.get());
+  const SurfacePtr argb(SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));
   if (!argb) {
-    throw Failure("cannot draw the text \"" + text + "\": " + SDL_GetError());
+    throw Failure("cannot draw the text " + quoted(text) + ": " + SDL_GetError());
   }
-  GlyphStrip strip{argb->width, argb->height, {}};
-  strip.coverage.reserve(argb->pixels.size());
-  for (const std::uint32_t pixel : argb->pixels) {
-    constexpr int kAlphaShift = 24;  // the ink's coverage is the pixel's alpha
-    strip.coverage.push_back(static_cast<std::uint8_t>(pixel >> kAlphaShift));
+  GlyphStrip strip{argb->w, argb->h, {}};
+  strip.coverage.reserve(static_cast<std::size_t>(argb->w) * static_cast<std::size_t>(argb->h));
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(
+        static_cast<const Uint8*>(argb->pixels) + static_cast<std::ptrdiff_t>(y) * argb->pitch);
+    for (int x = 0; x < argb->w; ++x) {
+      constexpr int kAlphaShift = 24;  // the ink's coverage is the pixel's alpha
+      strip.coverage.push_back(static_cast<std::uint8_t>(row[x] >> kAlphaShift));
+    }
   }
   return strip;
 }

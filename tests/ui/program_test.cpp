@@ -35,7 +35,6 @@ class ScriptedDesktop final : public Desktop {
   class Window final : public DesktopWindow {
    public:
     Window(ScriptedDesktop& desktop, int id) : desktop_(desktop), id_(id) {}
-    int id() const override { return id_; }
     void show() override { record().shown = true; }
     void hide() override { record().shown = false; }
     void present(const Image& picture) override { record().presented.push_back(picture); }
@@ -72,8 +71,8 @@ class ScriptedDesktop final : public Desktop {
   std::uint64_t clock = 1000;
 };
 
-DesktopEvent keyDown(std::int16_t code, int window = 2) {
-  return {Kind::kKeyDown, window, 0, 0, code};
+DesktopEvent keyDown(std::int16_t code) {
+  return {Kind::kKeyDown, 0, 0, code};
 }
 
 class ProgramTest : public ScratchGameFolder {
@@ -87,7 +86,7 @@ class ProgramTest : public ScratchGameFolder {
 };
 
 TEST_F(ProgramTest, ClosingTheStartScreenEndsWithoutAGame) {
-  EXPECT_EQ(run({{Kind::kPointerMoved, 1, 10, 10}, {Kind::kClose, 1}}), 0);
+  EXPECT_EQ(run({{Kind::kPointerMoved, 10, 10}, {Kind::kClose}}), 0);
   ASSERT_EQ(desktop_.opened.size(), 1u) << "no game window";
   const auto& form2 = desktop_.opened[0];
   EXPECT_EQ(form2.spec.caption, "Form2");
@@ -102,7 +101,7 @@ TEST_F(ProgramTest, ClosingTheStartScreenEndsWithoutAGame) {
 }
 
 TEST_F(ProgramTest, StartOpensTheGameWhichPlaysUntilEscape) {
-  EXPECT_EQ(run({keyDown(13, 1), keyDown(38), keyDown(38), keyDown(27)}), 0);
+  EXPECT_EQ(run({keyDown(13), keyDown(38), keyDown(38), keyDown(27)}), 0);
   ASSERT_EQ(desktop_.opened.size(), 2u);
   const auto& form2 = desktop_.opened[0];
   const auto& form1 = desktop_.opened[1];
@@ -126,12 +125,12 @@ TEST_F(ProgramTest, StartOpensTheGameWhichPlaysUntilEscape) {
 TEST_F(ProgramTest, KeysReachTheGameWhicheverSurfaceIsShown) {
   // Space changes nothing in the world, so every frame shows the same view from the other
   // surface in turn: they must all look alike.
-  EXPECT_EQ(run({keyDown(32, 1),
-                 {Kind::kKeyUp, 1, 0, 0, 32},
+  EXPECT_EQ(run({keyDown(32),
+                 {Kind::kKeyUp, 0, 0, 32},
                  keyDown(32),
                  keyDown(32),
                  keyDown(32),
-                 {Kind::kClose, 2}}),
+                 {Kind::kClose}}),
             0);
   ASSERT_EQ(desktop_.opened.size(), 2u) << "Space pressed Start once released";
   const auto& presented = desktop_.opened[1].presented;
@@ -142,7 +141,7 @@ TEST_F(ProgramTest, KeysReachTheGameWhicheverSurfaceIsShown) {
 }
 
 TEST_F(ProgramTest, TooltipComesUpWhileTheProgramWaits) {
-  EXPECT_EQ(run({{Kind::kPointerMoved, 1, 150, 185}, {Kind::kTimeout}, {Kind::kClose, 1}}), 0);
+  EXPECT_EQ(run({{Kind::kPointerMoved, 150, 185}, {Kind::kTimeout}, {Kind::kClose}}), 0);
   EXPECT_EQ(desktop_.clock, 1500u) << "the wait ran to the tooltip's time";
   const auto& presented = desktop_.opened[0].presented;
   ASSERT_EQ(presented.size(), 3u);
@@ -150,7 +149,7 @@ TEST_F(ProgramTest, TooltipComesUpWhileTheProgramWaits) {
 }
 
 TEST_F(ProgramTest, ScaleOpensTheWindowLarger) {
-  EXPECT_EQ(run({keyDown(13, 1), {Kind::kClose, 2}}, 2), 0);
+  EXPECT_EQ(run({keyDown(13), {Kind::kClose}}, 2), 0);
   ASSERT_EQ(desktop_.opened.size(), 2u);
   EXPECT_EQ(desktop_.opened[1].spec.width, 1680);
   EXPECT_EQ(desktop_.opened[1].spec.height, 1106);
@@ -159,7 +158,7 @@ TEST_F(ProgramTest, ScaleOpensTheWindowLarger) {
 
 TEST_F(ProgramTest, AGamepadPlaysTheWholeGame) {
   const auto pad = [](PadButton button) {
-    DesktopEvent event{Kind::kPadDown, 0};
+    DesktopEvent event{Kind::kPadDown};
     event.pad = button;
     return event;
   };
@@ -181,7 +180,7 @@ TEST_F(ProgramTest, AGamepadPlaysTheWholeGame) {
 
 TEST_F(ProgramTest, FailedStartUpLeavesNoWindow) {
   fs::remove(root_ / "x" / "door.bmp");
-  desktop_.script = {keyDown(13, 1)};
+  desktop_.script = {keyDown(13)};
   try {
     runProgram(desktop_, font_, {{pictures()}, 1});
     ADD_FAILURE() << "started without door.bmp";

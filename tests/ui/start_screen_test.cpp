@@ -16,10 +16,10 @@ namespace {
 using Kind = DesktopEvent::Kind;
 
 DesktopEvent pointer(Kind kind, int x, int y) {
-  return {kind, 1, x, y, 0};
+  return {kind, x, y, 0};
 }
 DesktopEvent key(Kind kind, std::int16_t code) {
-  return {kind, 1, 0, 0, code};
+  return {kind, 0, 0, code};
 }
 
 TEST(StartScreen, StoredLayoutInPixels) {
@@ -145,7 +145,7 @@ TEST(StartScreen, TooltipAfterHalfASecondOfRest) {
   EXPECT_EQ(screen.picture(), plain);
 
   screen.handle(pointer(Kind::kPointerMoved, 150, 185), 2000);
-  screen.handle({Kind::kPointerLeft, 1, 0, 0, 0}, 2100);
+  screen.handle({Kind::kPointerLeft}, 2100);
   EXPECT_FALSE(screen.tick(2600)) << "the pointer left the window before its time";
 
   screen.handle(pointer(Kind::kPointerMoved, 150, 185), 3000);
