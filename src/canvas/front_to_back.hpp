@@ -4,30 +4,38 @@
 // paints hidden behind nearer ones cost next to nothing.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
 #include "canvas/image.hpp"
 #include "canvas/paint_target.hpp"
+#include "canvas/polygon_spans.hpp"
+#include "canvas/stretched_picture.hpp"
 
 namespace quib {
 
-// Which pixels of each row are painted already, as sorted, disjoint runs [from, to).
+// Which pixels of each row are painted already, one bit a pixel: a claim or a test of a
+// run reads and writes a word for every 64 pixels, whatever was painted before.
 class RowCoverage {
  public:
   void reset(int width, int height);
 
-  bool full() const { return fullRows_ == static_cast<int>(rows_.size()); }
-  bool rowFull(int y) const { return full_[static_cast<std::size_t>(y)] != 0; }
+  bool full() const { return fullRows_ == height_; }
+  bool rowFull(int y) const { return painted_[static_cast<std::size_t>(y)] == width_; }
   // The first row from y on that is not painted from end to end; the height when none is.
   // Near paints fill whole rows early, and later paints skip them in a step.
-  int openRow(int y) const;
+  int openRow(int y) const {
+    return open_[static_cast<std::size_t>(y)] == y ? y : openRowAfterFull(y);
+  }
   // Whether [x0, x1) of every row in [y0, y1) is painted already.
   bool covered(int x0, int x1, int y0, int y1) const;
 
-  // Calls fill(from, to) for each part of [x0, x1) on row y that is still free, then marks the
-  // whole of [x0, x1) painted.
+  // Calls fill(from, to) for each part of [x0, x1) on row y that is still free, left to
+  // right and each as long as it runs, then marks the whole of [x0, x1) painted.
   template <class Fill>
   void claim(int y, int x0, int x1, Fill&& fill);
 
@@ -36,13 +44,60 @@ class RowCoverage {
   void forEachFree(Fill&& fill) const;
 
  private:
-  using Run = std::pair<int, int>;
-  void cover(std::vector<Run>& row, int y, int x0, int x1);
+  using Word = std::uint64_t;
+  static constexpr unsigned kBits = 64;
+
+  Word* words(int y) { return bits_.data() + static_cast<std::size_t>(y) * wordsPerRow_; }
+  const Word* words(int y) const {
+    return bits_.data() + static_cast<std::size_t>(y) * wordsPerRow_;
+  }
+  // The columns [x0, x1) as words: the first and the last word, and the bits they hold of it.
+  struct Columns {
+    Columns(int x0, int x1);
+    Word mask(unsigned w) const {
+      return (w == first ? head : ~Word{0}) & (w == last ? tail : ~Word{0});
+    }
+    unsigned first;
+    unsigned last;
+    Word head;
+    Word tail;
+  };
+  // Joins runs that meet, so that one crossing words is handed on as one.
+  template <class Fill>
+  struct RunJoiner {
+    Fill& fill;
+    int from = 0;
+    int to = -1;
+    void add(int a, int b) {
+      if (a != to) {
+        if (to >= 0) {
+          fill(from, to);
+        }
+        from = a;
+      }
+      to = b;
+    }
+    bool finish() {  // whether there was any run
+      if (to >= 0) {
+        fill(from, to);
+      }
+      return to >= 0;
+    }
+  };
+  // Calls run(from, to) for each run of set bits of word w, lowest first.
+  template <class Run>
+  static void forEachRunOf(Word bits, unsigned w, Run&& run);
+  template <class Fill>
+  void claimRuns(int y, const Columns& columns, Word* row, int& painted, Fill& fill);
+  void markFull(int y);
+  int openRowAfterFull(int y) const;
 
   int width_ = 0;
+  int height_ = 0;
+  std::size_t wordsPerRow_ = 0;
   int fullRows_ = 0;
-  std::vector<std::vector<Run>> rows_;
-  std::vector<char> full_;
+  std::vector<Word> bits_;
+  std::vector<int> painted_;  // pixels painted in each row
   // For each row, a row at or below the first open one from it: a full row points past
   // itself, and lookups shorten the chains they walk.
   mutable std::vector<int> open_;
@@ -60,6 +115,10 @@ class FrontToBack final : public PaintTarget {
   void setDrawColour(Rgb colour) override { drawColour_ = colour; }
   void polygon(const std::array<Point, 4>& points) override;
 
+  // The same paints on shapes kept from earlier frames.
+  void paint(StretchedPicture& picture);
+  void fill(PolygonSpans& polygon, Rgb colour);
+
   // Gives every pixel no paint reached the backdrop's pixel; ends the frame.
   void finish(const Image& backdrop);
 
@@ -67,51 +126,94 @@ class FrontToBack final : public PaintTarget {
   Image& target_;
   RowCoverage& coverage_;
   Rgb drawColour_ = 0;
-  std::vector<int> columns_;    // a stretch's source column for each target column
-  std::vector<Rgb> stretched_;  // a stretch's source row, stretched
 };
+
+inline RowCoverage::Columns::Columns(int x0, int x1)
+    : first(static_cast<unsigned>(x0) / kBits),
+      last(static_cast<unsigned>(x1 - 1) / kBits),
+      head(~Word{0} << (static_cast<unsigned>(x0) % kBits)),
+      tail(~Word{0} >> (kBits - 1 - static_cast<unsigned>(x1 - 1) % kBits)) {}
 
 template <class Fill>
 void RowCoverage::claim(int y, int x0, int x1, Fill&& fill) {
-  if (x0 >= x1 || rowFull(y)) {
+  if (x0 >= x1) {
     return;
   }
-  std::vector<Run>& row = rows_[static_cast<std::size_t>(y)];
-  int at = x0;
-  for (const Run& run : row) {
-    if (run.second <= at) {
-      continue;
-    }
-    if (run.first >= x1) {
-      break;
-    }
-    if (run.first > at) {
-      fill(at, run.first);
-    }
-    at = std::max(at, run.second);
-    if (at >= x1) {
-      break;
+  int& painted = painted_[static_cast<std::size_t>(y)];
+  if (painted == width_) {
+    return;
+  }
+  const Columns columns(x0, x1);
+  Word* row = words(y);
+  if (columns.first == columns.last) {
+    // Most runs lie in one word, and most of those find it free or painted throughout.
+    const Word want = columns.head & columns.tail;
+    const Word free = want & ~row[columns.first];
+    if (free == want || free == 0) {
+      row[columns.first] |= want;
+      if (free != 0) {
+        painted += x1 - x0;
+        fill(x0, x1);
+        if (painted == width_) {
+          markFull(y);
+        }
+      }
+      return;
     }
   }
-  if (at < x1) {
-    fill(at, x1);
+  claimRuns(y, columns, row, painted, fill);
+}
+
+template <class Fill>
+void RowCoverage::claimRuns(int y, const Columns& columns, Word* row, int& painted, Fill& fill) {
+  RunJoiner<Fill> runs{fill};
+  for (unsigned w = columns.first; w <= columns.last; ++w) {
+    const Word want = columns.mask(w);
+    const Word free = want & ~row[w];
+    row[w] |= want;
+    forEachRunOf(free, w, [&](int a, int b) {
+      painted += b - a;
+      runs.add(a, b);
+    });
   }
-  cover(row, y, x0, x1);
+  if (runs.finish() && painted == width_) {
+    markFull(y);
+  }
 }
 
 template <class Fill>
 void RowCoverage::forEachFree(Fill&& fill) const {
-  for (std::size_t y = 0; y < rows_.size(); ++y) {
-    int at = 0;
-    for (const Run& run : rows_[y]) {
-      if (run.first > at) {
-        fill(static_cast<int>(y), at, run.first);
+  for (int y = 0; y < height_; ++y) {
+    if (rowFull(y)) {
+      continue;
+    }
+    if (painted_[static_cast<std::size_t>(y)] == 0) {
+      fill(y, 0, width_);
+      continue;
+    }
+    const auto fillRow = [&](int a, int b) { fill(y, a, b); };
+    RunJoiner<decltype(fillRow)> runs{fillRow};
+    const Word* row = words(y);
+    for (unsigned w = 0; w < wordsPerRow_; ++w) {
+      Word free = ~row[w];
+      if ((w + 1) * kBits > static_cast<unsigned>(width_)) {
+        free &= ~Word{0} >> ((w + 1) * kBits - static_cast<unsigned>(width_));
       }
-      at = run.second;
+      forEachRunOf(free, w, [&](int a, int b) { runs.add(a, b); });
     }
-    if (at < width_) {
-      fill(static_cast<int>(y), at, width_);
-    }
+    runs.finish();
+  }
+}
+
+template <class Run>
+void RowCoverage::forEachRunOf(Word bits, unsigned w, Run&& run) {
+  while (bits != 0) {
+    // Adding the lowest set bit carries through its run: the run clears, and the bit just
+    // past it sets (or the sum runs off the word's end).
+    const Word carried = bits + (bits & (~bits + 1));
+    const auto base = static_cast<int>(w * kBits);
+    run(base + std::countr_zero(bits), base + std::countr_zero(carried));
+    bits &= carried;
   }
 }
 

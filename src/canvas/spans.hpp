@@ -22,6 +22,7 @@ std::pair<int, int> coveredPixels(double from, double to, int size);
 // inside it, [x0, x1) x [y0, y1), and the source pixel under each.
 class StretchMap {
  public:
+  StretchMap() = default;  // covers nothing
   StretchMap(const Image& source, float x, float y, float w, float h, int targetWidth,
              int targetHeight);
 

@@ -41,16 +41,32 @@ void WindowN(const World& world, const ImageHolders& images, ViewPair& views, in
   // Painter's order decides what is seen: the last paint to reach a pixel shows. The frame is
   // painted the other way round, from the last visit to the first and each point's side wall
   // before its face, every paint keeping only the pixels no later one takes. Once the surface
-  // is full, nothing painted earlier could show, and the walk stops.
+  // is full, nothing painted earlier could show, and the walk stops. The paints are the
+  // painters' own, on shapes kept from the frames before.
   views.visits.clear();
   walkFrame(world, [&](int i, int j) { views.visits.emplace_back(i, j); });
+  FrameShapes& shapes = views.shapes;
+  shapes.beginFrame(world, Size{surface.pixels().width(), surface.pixels().height()});
   surface.composeFrontToBack([&](FrontToBack& painter) {
-    for (auto visit = views.visits.rbegin(); visit != views.visits.rend() && !painter.full();
-         ++visit) {
-      paintSideWall(world, painter, visit->first, visit->second);
-      paintFace(world, images, painter, visit->first, visit->second);
+    const auto& visits = views.visits;
+    constexpr std::size_t kAhead = 4;
+    for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
+      if (k >= 2 * kAhead) {
+        shapes.prefetchPlace(world, visits[k - 2 * kAhead].first, visits[k - 2 * kAhead].second);
+      }
+      if (k >= kAhead) {
+        shapes.prefetchShapes(world, visits[k - kAhead].first, visits[k - kAhead].second);
+      }
+      const auto [i, j] = visits[k];
+      if (isSideWall(world.labmap(i, j, 1))) {
+        painter.fill(shapes.sideWall(world, i, j), kSideWallColour);
+      }
+      if (const Image* bitmap = faceBitmap(images, faceOf(world.labmap(i, j, 0)))) {
+        painter.paint(shapes.face(world, *bitmap, i, j));
+      }
     }
   });
+  shapes.endFrame();
 }
 
 void c(const World& world, const ImageHolders& images, ViewPair& views) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "canvas/view_surface.hpp"
+#include "render/frame_shapes.hpp"
 #include "render/painters.hpp"
 #include "world/world.hpp"
 
@@ -16,6 +17,7 @@ struct ViewPair {
   std::array<ViewSurface, 2> Picture1;
   bool bred = false;                        // surface 0's visibility while the two are exchanged
   std::vector<std::pair<int, int>> visits;  // a frame's points in painter's order, kept for memory
+  FrameShapes shapes;                       // what the frames' paints cover
 };
 
 // Paints the point (i, j) as the frame's walk visits it: its face, then its side wall on top.

@@ -3,6 +3,7 @@
 
 #include "canvas/image.hpp"
 #include "canvas/paint_target.hpp"
+#include "world/level_codes.hpp"
 #include "world/world.hpp"
 
 namespace quib {
@@ -14,6 +15,9 @@ struct ImageHolders {
   Image Image3;  // door
   Image Image4;  // power switch
 };
+
+// The bitmap a face kind is stretched from; none for Face::kNone.
+const Image* faceBitmap(const ImageHolders& images, Face face);
 
 // Side walls are filled in this red.
 inline constexpr Rgb kSideWallColour = rgb(250, 0, 0);

@@ -1,0 +1,36 @@
+// Stretched rows, built on demand.
+#include "canvas/stretched_picture.hpp"
+
+namespace quib {
+
+StretchedPicture::StretchedPicture(const Image& picture, float x, float y, float w, float h,
+                                   Size target)
+    : picture_(&picture),
+      source_(picture.empty() ? nullptr : picture.row(0)),
+      sourceSize_{picture.width(), picture.height()},
+      map_(picture, x, y, w, h, target.width, target.height) {}
+
+const Rgb* StretchedPicture::buildRow(int py) {
+  const auto width = static_cast<std::size_t>(map_.x1 - map_.x0);
+  const auto rows = static_cast<std::size_t>(map_.y1 - map_.y0);
+  if (columns_.empty()) {
+    columns_.resize(width);
+    for (int px = map_.x0; px < map_.x1; ++px) {
+      columns_[static_cast<std::size_t>(px - map_.x0)] = map_.sourceColumn(px);
+    }
+    sourceRowAt_.assign(static_cast<std::size_t>(sourceSize_.height), 0);
+    data_.assign(rows, 0);
+  }
+  const auto sourceRow = static_cast<std::size_t>(map_.sourceRow(py));
+  if (sourceRowAt_[sourceRow] == 0) {
+    sourceRowAt_[sourceRow] = static_cast<Rgb>(data_.size());
+    const Rgb* from = picture_->row(static_cast<int>(sourceRow));
+    for (const int column : columns_) {
+      data_.push_back(from[column]);
+    }
+  }
+  data_[static_cast<std::size_t>(py - map_.y0)] = sourceRowAt_[sourceRow];
+  return data_.data() + sourceRowAt_[sourceRow];
+}
+
+}  // namespace quib

@@ -1,0 +1,78 @@
+// Shapes kept by the place's offset from the viewer.
+#include "render/frame_shapes.hpp"
+
+#include <cmath>
+
+#include "render/projection.hpp"
+
+namespace quib {
+
+void FrameShapes::beginFrame(const World& world, Size surface) {
+  const bool whole = std::trunc(world.X) == world.X && std::trunc(world.Y) == world.Y;
+  if (!whole || world.N != extent_ || world.h != h_ || !(surface == surface_)) {
+    forgetAll();
+    extent_ = world.N;
+    h_ = world.h;
+    surface_ = surface;
+  }
+  ++frame_;
+}
+
+void FrameShapes::endFrame() {
+  std::size_t keep = 0;
+  for (const std::size_t at : kept_) {
+    std::unique_ptr<Place>& kept = places_[at];
+    if (kept->lastFrame + 1 >= frame_) {
+      kept_[keep++] = at;
+    } else {
+      kept.reset();
+    }
+  }
+  kept_.resize(keep);
+}
+
+void FrameShapes::forgetAll() {
+  for (const std::size_t at : kept_) {
+    places_[at].reset();
+  }
+  kept_.clear();
+}
+
+FrameShapes::Place& FrameShapes::newPlace(int dx, int dy) {
+  if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan) {
+    passing_ = Place{};
+    return passing_;
+  }
+  if (places_.empty()) {
+    places_.resize(static_cast<std::size_t>(kSpan) * kSpan);
+  }
+  const std::size_t at = static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx);
+  std::unique_ptr<Place>& kept = places_[at];
+  if (!kept) {
+    kept = std::make_unique<Place>();
+    kept_.push_back(at);
+  }
+  kept->lastFrame = frame_;
+  return *kept;
+}
+
+StretchedPicture& FrameShapes::makeFace(Place& kept, const World& world, const Image& picture,
+                                        int i, int j) {
+  if (const auto rect = faceRect(world, static_cast<float>(i), static_cast<float>(j))) {
+    kept.face = StretchedPicture(picture, rect->x, rect->y, rect->w, rect->w, surface_);
+  } else {
+    // A square of no side: it covers nothing, and is kept as the picture's like any other.
+    kept.face = StretchedPicture(picture, 0.0f, 0.0f, 0.0f, 0.0f, surface_);
+  }
+  return kept.face;
+}
+
+PolygonSpans& FrameShapes::makeSideWall(Place& kept, const World& world, int i, int j) {
+  if (const auto points = sideWallPoints(world, static_cast<float>(i), static_cast<float>(j))) {
+    kept.sideWall = PolygonSpans(*points, surface_);
+  }
+  kept.sideWallMade = true;
+  return kept.sideWall;
+}
+
+}  // namespace quib

@@ -1,0 +1,104 @@
+// What each paint of a frame covers, kept from one frame to the next.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "canvas/polygon_spans.hpp"
+#include "canvas/stretched_picture.hpp"
+#include "world/world.hpp"
+
+namespace quib {
+
+// A paint's pixels depend only on where its point lies from the viewer, the eye's height and
+// the surface's size. A repeated frame, a step or a turn brings the same places back, so each
+// place's faces and side wall are worked out once, with the stretched rows they showed. A
+// place that neither of the last two frames needed is forgotten: what is kept is what the last
+// frames showed, however long the game.
+class FrameShapes {
+ public:
+  // Starts a frame on a surface of the given size. Everything kept is forgotten when the eye,
+  // the extent or the size has changed, and on every frame while the viewer stands off whole
+  // places, where the places cannot be told apart from frame to frame.
+  void beginFrame(const World& world, Size surface);
+  // The face of point (i, j), stretched from `picture`. Nothing covers a face the projection
+  // cannot place.
+  StretchedPicture& face(const World& world, const Image& picture, int i, int j) {
+    Place& kept = place(world, i, j);
+    return kept.face.isOf(picture) ? kept.face : makeFace(kept, world, picture, i, j);
+  }
+  // The side wall of point (i, j).
+  PolygonSpans& sideWall(const World& world, int i, int j) {
+    Place& kept = place(world, i, j);
+    return kept.sideWallMade ? kept.sideWall : makeSideWall(kept, world, i, j);
+  }
+  // Asks the memory for what face() and sideWall() of point (i, j) will read: the place, a
+  // few visits ahead, then what it points to, a few visits later. The shapes of a frame are
+  // larger than the processor's caches, and the walk knows its way ahead.
+  void prefetchPlace(const World& world, int i, int j) const {
+    if (const Place* kept = peek(world, i, j)) {
+      __builtin_prefetch(kept);
+      __builtin_prefetch(reinterpret_cast<const char*>(kept) + kLine);
+      __builtin_prefetch(reinterpret_cast<const char*>(kept) + 2 * kLine);
+      __builtin_prefetch(reinterpret_cast<const char*>(kept) + 3 * kLine);
+    }
+  }
+  void prefetchShapes(const World& world, int i, int j) const {
+    if (const Place* kept = peek(world, i, j)) {
+      kept->face.prefetch();
+      kept->sideWall.prefetch();
+    }
+  }
+  // Ends a frame: forgets the places neither it nor the frame before needed.
+  void endFrame();
+
+ private:
+  static constexpr int kSpan = 2 * kGridMax + 1;  // offsets from the viewer, either way
+
+  // A place shows one face at a time; another picture there is stretched afresh.
+  struct Place {
+    std::uint32_t lastFrame = 0;
+    bool sideWallMade = false;
+    StretchedPicture face;
+    PolygonSpans sideWall;
+  };
+  static constexpr std::size_t kLine = 64;
+  const Place* peek(const World& world, int i, int j) const {
+    const int dx = i - static_cast<int>(world.X) + kGridMax;
+    const int dy = j - static_cast<int>(world.Y) + kGridMax;
+    if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan || places_.empty()) {
+      return nullptr;
+    }
+    return places_[static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx)].get();
+  }
+  Place& place(const World& world, int i, int j) {
+    // With the viewer on whole places, i - X and j - Y are whole and exact.
+    const int dx = i - static_cast<int>(world.X) + kGridMax;
+    const int dy = j - static_cast<int>(world.Y) + kGridMax;
+    if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan || places_.empty()) {
+      return newPlace(dx, dy);
+    }
+    Place* kept =
+        places_[static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx)].get();
+    if (kept == nullptr) {
+      return newPlace(dx, dy);
+    }
+    kept->lastFrame = frame_;
+    return *kept;
+  }
+  Place& newPlace(int dx, int dy);
+  StretchedPicture& makeFace(Place& kept, const World& world, const Image& picture, int i, int j);
+  PolygonSpans& makeSideWall(Place& kept, const World& world, int i, int j);
+  void forgetAll();
+
+  std::vector<std::unique_ptr<Place>> places_;  // by offset from the viewer, row by row
+  std::vector<std::size_t> kept_;               // the offsets that hold a place
+  Place passing_;  // a place beyond the offsets kept, worked out each time
+  std::uint32_t frame_ = 0;
+  float extent_ = 0;
+  std::int16_t h_ = 0;
+  Size surface_;
+};
+
+}  // namespace quib
