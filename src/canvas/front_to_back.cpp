@@ -70,20 +70,35 @@ void FrontToBack::polygon(const std::array<Point, 4>& points) {
   fill(spans, drawColour_);
 }
 
+namespace {
+
+// Four pixels a store where the run allows: the compiler joins the four into one.
+void fillPixels(Rgb* at, Rgb* end, Rgb colour) {
+  constexpr std::ptrdiff_t kFour = 4;
+  for (; end - at >= kFour; at += kFour) {
+    at[0] = colour;
+    at[1] = colour;
+    at[2] = colour;
+    at[3] = colour;
+  }
+  for (; at != end; ++at) {
+    *at = colour;
+  }
+}
+
+}  // namespace
+
 void FrontToBack::paint(StretchedPicture& picture) {
   // A claim that finds its run painted costs what a test of it would, so there is none.
   const StretchMap& map = picture.map();
   if (map.empty()) {
     return;
   }
+  const RowCoverage::Columns columns(map.x0, map.x1);
   for (int py = coverage_.openRow(map.y0); py < map.y1; py = coverage_.openRow(py + 1)) {
-    Rgb* to = target_.row(py);
-    const Rgb* from = nullptr;
-    coverage_.claim(py, map.x0, map.x1, [&](int a, int b) {
-      if (from == nullptr) {
-        from = picture.row(py);
-      }
-      std::copy(from + (a - map.x0), from + (b - map.x0), to + a);
+    coverage_.claim(py, columns, [&](int a, int b) {
+      const Rgb* from = picture.row(py);
+      std::copy(from + (a - map.x0), from + (b - map.x0), target_.row(py) + a);
     });
   }
 }
@@ -94,9 +109,11 @@ void FrontToBack::fill(PolygonSpans& polygon, Rgb colour) {
   }
   for (int py = coverage_.openRow(polygon.row0); py < polygon.row1;
        py = coverage_.openRow(py + 1)) {
-    Rgb* row = target_.row(py);
     for (const auto& [a0, a1] : polygon.runs(py)) {
-      coverage_.claim(py, a0, a1, [&](int a, int b) { std::fill(row + a, row + b, colour); });
+      coverage_.claim(py, RowCoverage::Columns(a0, a1), [&](int a, int b) {
+        Rgb* row = target_.row(py);
+        fillPixels(row + a, row + b, colour);
+      });
     }
   }
 }

@@ -34,34 +34,44 @@ class RowCoverage {
   // Whether [x0, x1) of every row in [y0, y1) is painted already.
   bool covered(int x0, int x1, int y0, int y1) const;
 
+  using Word = std::uint64_t;
+  static constexpr unsigned kBits = 64;
+
+  // The columns [x0, x1), x0 < x1, as words: the first and the last word, and the bits
+  // they hold of it. A paint that claims the same columns on many rows works them out once.
+  struct Columns {
+    Columns(int x0, int x1);
+    Word mask(unsigned w) const {
+      return (w == first ? head : ~Word{0}) & (w == last ? tail : ~Word{0});
+    }
+    int x0;
+    int x1;
+    unsigned first;
+    unsigned last;
+    Word head;
+    Word tail;
+  };
+
   // Calls fill(from, to) for each part of [x0, x1) on row y that is still free, left to
   // right and each as long as it runs, then marks the whole of [x0, x1) painted.
   template <class Fill>
-  void claim(int y, int x0, int x1, Fill&& fill);
+  void claim(int y, int x0, int x1, Fill&& fill) {
+    if (x0 < x1) {
+      claim(y, Columns(x0, x1), fill);
+    }
+  }
+  template <class Fill>
+  void claim(int y, const Columns& columns, Fill&& fill);
 
   // Calls fill(y, from, to) for every run of free pixels of every row.
   template <class Fill>
   void forEachFree(Fill&& fill) const;
 
  private:
-  using Word = std::uint64_t;
-  static constexpr unsigned kBits = 64;
-
   Word* words(int y) { return bits_.data() + static_cast<std::size_t>(y) * wordsPerRow_; }
   const Word* words(int y) const {
     return bits_.data() + static_cast<std::size_t>(y) * wordsPerRow_;
   }
-  // The columns [x0, x1) as words: the first and the last word, and the bits they hold of it.
-  struct Columns {
-    Columns(int x0, int x1);
-    Word mask(unsigned w) const {
-      return (w == first ? head : ~Word{0}) & (w == last ? tail : ~Word{0});
-    }
-    unsigned first;
-    unsigned last;
-    Word head;
-    Word tail;
-  };
   // Joins runs that meet, so that one crossing words is handed on as one.
   template <class Fill>
   struct RunJoiner {
@@ -110,6 +120,8 @@ class FrontToBack final : public PaintTarget {
 
   // Every pixel is painted: nothing painted before in painter's order can show.
   bool full() const { return coverage_.full(); }
+  // Whether rows [y0, y1) are painted from end to end: nothing on them can show.
+  bool rowsFull(int y0, int y1) const { return y0 >= y1 || coverage_.openRow(y0) >= y1; }
 
   void stretchPaint(const Image& picture, float x, float y, float w, float h) override;
   void setDrawColour(Rgb colour) override { drawColour_ = colour; }
@@ -129,21 +141,19 @@ class FrontToBack final : public PaintTarget {
 };
 
 inline RowCoverage::Columns::Columns(int x0, int x1)
-    : first(static_cast<unsigned>(x0) / kBits),
+    : x0(x0),
+      x1(x1),
+      first(static_cast<unsigned>(x0) / kBits),
       last(static_cast<unsigned>(x1 - 1) / kBits),
       head(~Word{0} << (static_cast<unsigned>(x0) % kBits)),
       tail(~Word{0} >> (kBits - 1 - static_cast<unsigned>(x1 - 1) % kBits)) {}
 
 template <class Fill>
-void RowCoverage::claim(int y, int x0, int x1, Fill&& fill) {
-  if (x0 >= x1) {
-    return;
-  }
+void RowCoverage::claim(int y, const Columns& columns, Fill&& fill) {
   int& painted = painted_[static_cast<std::size_t>(y)];
   if (painted == width_) {
     return;
   }
-  const Columns columns(x0, x1);
   Word* row = words(y);
   if (columns.first == columns.last) {
     // Most runs lie in one word, and most of those find it free or painted throughout.
@@ -152,8 +162,8 @@ void RowCoverage::claim(int y, int x0, int x1, Fill&& fill) {
     if (free == want || free == 0) {
       row[columns.first] |= want;
       if (free != 0) {
-        painted += x1 - x0;
-        fill(x0, x1);
+        painted += columns.x1 - columns.x0;
+        fill(columns.x0, columns.x1);
         if (painted == width_) {
           markFull(y);
         }
@@ -170,7 +180,18 @@ void RowCoverage::claimRuns(int y, const Columns& columns, Word* row, int& paint
   for (unsigned w = columns.first; w <= columns.last; ++w) {
     const Word want = columns.mask(w);
     const Word free = want & ~row[w];
+    if (free == 0) {
+      continue;
+    }
     row[w] |= want;
+    const auto base = static_cast<int>(w * kBits);
+    if (free == want) {  // one run, all of the word's part
+      const int a = base + std::countr_zero(want);
+      const int b = base + static_cast<int>(kBits) - std::countl_zero(want);
+      painted += b - a;
+      runs.add(a, b);
+      continue;
+    }
     forEachRunOf(free, w, [&](int a, int b) {
       painted += b - a;
       runs.add(a, b);

@@ -36,8 +36,6 @@ class PolygonSpans {
     return {runs_.data() + rowStart_[at], runs_.data() + rowStart_[at + 1]};
   }
 
-  void prefetch() const { __builtin_prefetch(runs_.data()); }
-
  private:
   void build();
 

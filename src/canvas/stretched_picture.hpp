@@ -35,8 +35,6 @@ class StretchedPicture {
     return buildRow(py);
   }
 
-  void prefetch() const { __builtin_prefetch(data_.data()); }
-
  private:
   const Rgb* buildRow(int py);
 

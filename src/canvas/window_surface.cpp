@@ -14,6 +14,8 @@ WindowSurface::WindowSurface(const TextRenderer& text)
 
 void WindowSurface::resize(int width, int height) {
   pixels_ = Image(width, height, kBackColour);
+  ++changes_;
+  pastedFrom_ = nullptr;
   textY_ = 0;
   textDirty_ = {};
   linesDirty_ = {};
@@ -23,6 +25,7 @@ void WindowSurface::resize(int width, int height) {
 void WindowSurface::clear() {
   // Only what was drawn needs wiping: the rest still shows the back colour.
   fillRect(pixels_, textDirty_, kBackColour);
+  changed(textDirty_);
   settle();
   toWipe_ = linesDirty_;
   textDirty_ = {};
@@ -32,7 +35,15 @@ void WindowSurface::clear() {
 
 void WindowSurface::settle() const {
   fillRect(pixels_, toWipe_, kBackColour);
+  changed(toWipe_);
   toWipe_ = {};
+}
+
+void WindowSurface::changed(const Rect& rect) const {
+  if (rect.w > 0 && rect.h > 0) {
+    ++changes_;
+    touch(sincePaste_, rect);
+  }
 }
 
 void WindowSurface::touch(Rect& dirty, const Rect& rect) const {
@@ -75,10 +86,13 @@ void WindowSurface::printNumber(std::int16_t number) {
   }
   drawGlyphs(pixels_, 0, textY_, glyphs, kTextColour);
   touch(textDirty_, {0, textY_, glyphs.width, glyphs.height});
+  changed({0, textY_, glyphs.width, glyphs.height});
   textY_ += text_.lineHeight();
 }
 
-bool WindowSurface::paste(const Image& from, const Rect& region) {
+bool WindowSurface::paste(const WindowSurface& layer) {
+  const Image& from = layer.pixels();
+  const Rect& region = layer.linesDirty_;
   const bool apart = region.x >= textDirty_.x + textDirty_.w ||
                      textDirty_.x >= region.x + region.w ||
                      region.y >= textDirty_.y + textDirty_.h || textDirty_.y >= region.y + region.h;
@@ -92,9 +106,23 @@ bool WindowSurface::paste(const Image& from, const Rect& region) {
     toWipe_ = {};  // the paste gives every pixel there its due
   }
   settle();
-  for (int y = region.y; y < region.y + region.h; ++y) {
-    std::copy(from.row(y) + region.x, from.row(y) + region.x + region.w, pixels_.row(y) + region.x);
+  // What the same layer left here still shows, but for what was drawn over it since.
+  Rect copy = region;
+  if (pastedFrom_ == &layer && pastedChanges_ == layer.changes_ && pasted_ == region) {
+    const int left = std::max(region.x, sincePaste_.x);
+    const int top = std::max(region.y, sincePaste_.y);
+    const int right = std::min(region.x + region.w, sincePaste_.x + sincePaste_.w);
+    const int bottom = std::min(region.y + region.h, sincePaste_.y + sincePaste_.h);
+    copy = {left, top, std::max(0, right - left), std::max(0, bottom - top)};
   }
+  for (int y = copy.y; y < copy.y + copy.h; ++y) {
+    std::copy(from.row(y) + copy.x, from.row(y) + copy.x + copy.w, pixels_.row(y) + copy.x);
+  }
+  ++changes_;
+  pastedFrom_ = &layer;
+  pastedChanges_ = layer.changes_;
+  pasted_ = region;
+  sincePaste_ = {};
   touch(linesDirty_, region);
   return true;
 }
@@ -109,8 +137,10 @@ void WindowSurface::line(LineStyle style, float x1, float y1, float x2, float y2
   if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2)) {
     const int left = edge(std::min(x1, x2)) - 1;
     const int top = edge(std::min(y1, y2)) - 1;
-    touch(linesDirty_,
-          {left, top, edge(std::max(x1, x2)) + 2 - left, edge(std::max(y1, y2)) + 2 - top});
+    const Rect reach{left, top, edge(std::max(x1, x2)) + 2 - left,
+                     edge(std::max(y1, y2)) + 2 - top};
+    touch(linesDirty_, reach);
+    changed(reach);
   }
   switch (style) {
     case LineStyle::kLine:

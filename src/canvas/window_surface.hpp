@@ -37,9 +37,10 @@ class WindowSurface {
 
   // Where the lines drawn since the last clear lie.
   const Rect& linesBounds() const { return linesDirty_; }
-  // Copies `region` of a picture of the same size over the lines drawn, as if they had been
-  // drawn here; refused (false) where the region meets the printed text.
-  bool paste(const Image& from, const Rect& region);
+  // Copies the part of `layer` (of the same size) that holds its lines over the lines drawn
+  // here, as if they had been drawn here; refused (false) where that part meets the printed
+  // text. Pasting the same layer again copies only what was drawn over it since.
+  bool paste(const WindowSurface& layer);
 
   Size size() const { return {pixels_.width(), pixels_.height()}; }
   const Image& pixels() const {
@@ -53,6 +54,8 @@ class WindowSurface {
   // Widens a part to be wiped by the next clear to take in the rectangle.
   void touch(Rect& dirty, const Rect& rect) const;
   const GlyphStrip& glyphsOf(std::int16_t number);
+  // Notes a change of the pixels in `rect`.
+  void changed(const Rect& rect) const;
 
   const TextRenderer& text_;
   // The lines' old place is wiped when next looked at or drawn on, unless a paste covers
@@ -64,6 +67,13 @@ class WindowSurface {
   Rect textDirty_;
   Rect linesDirty_;
   std::map<std::int16_t, GlyphStrip> printed_;  // each number's glyphs, rendered once
+  // The last paste: from which layer, as it was then (its count of changes), and where; and
+  // what has changed here since.
+  mutable std::uint64_t changes_ = 0;
+  const WindowSurface* pastedFrom_ = nullptr;
+  std::uint64_t pastedChanges_ = 0;
+  Rect pasted_;
+  mutable Rect sincePaste_;
 };
 
 }  // namespace quib

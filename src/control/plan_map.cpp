@@ -45,7 +45,7 @@ void PlanMap::draw(const World& world, WindowSurface& surface) {
     drawn_ = true;
   }
   // The layer stands in for the points' shapes wherever nothing else lies under them.
-  if (!surface.paste(layer_.pixels(), layer_.linesBounds())) {
+  if (!surface.paste(layer_)) {
     forEachPointShape(world, geometry, line(surface));
   }
   drawViewerMarker(world, geometry, line(surface));

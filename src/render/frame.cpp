@@ -49,20 +49,30 @@ void WindowN(const World& world, const ImageHolders& images, ViewPair& views, in
   shapes.beginFrame(world, Size{surface.pixels().width(), surface.pixels().height()});
   surface.composeFrontToBack([&](FrontToBack& painter) {
     const auto& visits = views.visits;
-    constexpr std::size_t kAhead = 4;
+    int bandRow = -1;
+    bool bandFull = false;
     for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
-      if (k >= 2 * kAhead) {
-        shapes.prefetchPlace(world, visits[k - 2 * kAhead].first, visits[k - 2 * kAhead].second);
-      }
-      if (k >= kAhead) {
-        shapes.prefetchShapes(world, visits[k - kAhead].first, visits[k - kAhead].second);
-      }
       const auto [i, j] = visits[k];
-      if (isSideWall(world.labmap(i, j, 1))) {
-        painter.fill(shapes.sideWall(world, i, j), kSideWallColour);
+      // A grid row whose pixel rows are all painted already is passed over whole.
+      if (j != bandRow) {
+        bandRow = j;
+        const auto [y0, y1] = shapes.rowBand(world, j);
+        bandFull = painter.rowsFull(y0, y1);
       }
-      if (const Image* bitmap = faceBitmap(images, faceOf(world.labmap(i, j, 0)))) {
-        painter.paint(shapes.face(world, *bitmap, i, j));
+      if (bandFull) {
+        continue;
+      }
+      const bool sideWall = isSideWall(world.labmap(i, j, 1));
+      const Image* bitmap = faceBitmap(images, faceOf(world.labmap(i, j, 0)));
+      if (!sideWall && bitmap == nullptr) {
+        continue;
+      }
+      FrameShapes::Place& place = shapes.place(world, i, j);
+      if (sideWall) {
+        painter.fill(shapes.sideWall(place, world, i, j), kSideWallColour);
+      }
+      if (bitmap != nullptr) {
+        painter.paint(shapes.face(place, world, *bitmap, i, j));
       }
     }
   });

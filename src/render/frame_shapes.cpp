@@ -1,8 +1,10 @@
 // Shapes kept by the place's offset from the viewer.
 #include "render/frame_shapes.hpp"
 
+#include <algorithm>
 #include <cmath>
 
+#include "canvas/spans.hpp"
 #include "render/projection.hpp"
 
 namespace quib {
@@ -32,6 +34,7 @@ void FrameShapes::endFrame() {
 }
 
 void FrameShapes::forgetAll() {
+  bands_.fill(std::nullopt);
   for (const std::size_t at : kept_) {
     places_[at].reset();
   }
@@ -73,6 +76,32 @@ PolygonSpans& FrameShapes::makeSideWall(Place& kept, const World& world, int i, 
   }
   kept.sideWallMade = true;
   return kept.sideWall;
+}
+
+std::pair<int, int> FrameShapes::makeRowBand(const World& world, int j) const {
+  std::pair<int, int> band{0, 0};
+  const auto add = [&band](std::pair<int, int> rows) {
+    if (rows.first >= rows.second) {
+      return;
+    }
+    band = band.first >= band.second ? rows
+                                     : std::pair<int, int>{std::min(band.first, rows.first),
+                                                           std::max(band.second, rows.second)};
+  };
+  const auto fj = static_cast<float>(j);
+  if (const auto rect = faceRect(world, world.X, fj); rect && rect->w > 0.0f) {
+    // As a stretch takes its rows.
+    add(coveredPixels(rect->y, static_cast<double>(rect->y) + rect->w, surface_.height));
+  }
+  // A centre inside the view (the viewer's own column) and one on its edge (as far to the
+  // side as the row is ahead).
+  const float d = fj - world.Y;
+  for (const float i : {world.X, world.X - d}) {
+    if (const auto points = sideWallPoints(world, i, fj)) {
+      add(polygonRows(*points, surface_.height));
+    }
+  }
+  return band;
 }
 
 }  // namespace quib

@@ -1,8 +1,11 @@
 // What each paint of a frame covers, kept from one frame to the next.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "canvas/polygon_spans.hpp"
@@ -22,56 +25,15 @@ class FrameShapes {
   // the extent or the size has changed, and on every frame while the viewer stands off whole
   // places, where the places cannot be told apart from frame to frame.
   void beginFrame(const World& world, Size surface);
-  // The face of point (i, j), stretched from `picture`. Nothing covers a face the projection
-  // cannot place.
-  StretchedPicture& face(const World& world, const Image& picture, int i, int j) {
-    Place& kept = place(world, i, j);
-    return kept.face.isOf(picture) ? kept.face : makeFace(kept, world, picture, i, j);
-  }
-  // The side wall of point (i, j).
-  PolygonSpans& sideWall(const World& world, int i, int j) {
-    Place& kept = place(world, i, j);
-    return kept.sideWallMade ? kept.sideWall : makeSideWall(kept, world, i, j);
-  }
-  // Asks the memory for what face() and sideWall() of point (i, j) will read: the place, a
-  // few visits ahead, then what it points to, a few visits later. The shapes of a frame are
-  // larger than the processor's caches, and the walk knows its way ahead.
-  void prefetchPlace(const World& world, int i, int j) const {
-    if (const Place* kept = peek(world, i, j)) {
-      __builtin_prefetch(kept);
-      __builtin_prefetch(reinterpret_cast<const char*>(kept) + kLine);
-      __builtin_prefetch(reinterpret_cast<const char*>(kept) + 2 * kLine);
-      __builtin_prefetch(reinterpret_cast<const char*>(kept) + 3 * kLine);
-    }
-  }
-  void prefetchShapes(const World& world, int i, int j) const {
-    if (const Place* kept = peek(world, i, j)) {
-      kept->face.prefetch();
-      kept->sideWall.prefetch();
-    }
-  }
-  // Ends a frame: forgets the places neither it nor the frame before needed.
-  void endFrame();
-
- private:
-  static constexpr int kSpan = 2 * kGridMax + 1;  // offsets from the viewer, either way
-
-  // A place shows one face at a time; another picture there is stretched afresh.
+  // What is kept of one place: its face (one at a time; another picture there is stretched
+  // afresh) and its side wall.
   struct Place {
     std::uint32_t lastFrame = 0;
     bool sideWallMade = false;
     StretchedPicture face;
     PolygonSpans sideWall;
   };
-  static constexpr std::size_t kLine = 64;
-  const Place* peek(const World& world, int i, int j) const {
-    const int dx = i - static_cast<int>(world.X) + kGridMax;
-    const int dy = j - static_cast<int>(world.Y) + kGridMax;
-    if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan || places_.empty()) {
-      return nullptr;
-    }
-    return places_[static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx)].get();
-  }
+  // The place of point (i, j), kept from the frames before or new.
   Place& place(const World& world, int i, int j) {
     // With the viewer on whole places, i - X and j - Y are whole and exact.
     const int dx = i - static_cast<int>(world.X) + kGridMax;
@@ -87,13 +49,44 @@ class FrameShapes {
     kept->lastFrame = frame_;
     return *kept;
   }
+  // The face of point (i, j) at its place, stretched from `picture`. Nothing covers a face
+  // the projection cannot place.
+  StretchedPicture& face(Place& kept, const World& world, const Image& picture, int i, int j) {
+    return kept.face.isOf(picture) ? kept.face : makeFace(kept, world, picture, i, j);
+  }
+  // The side wall of point (i, j) at its place.
+  PolygonSpans& sideWall(Place& kept, const World& world, int i, int j) {
+    return kept.sideWallMade ? kept.sideWall : makeSideWall(kept, world, i, j);
+  }
+  // The pixel rows [first, end) that hold every row of every face and side wall of grid row
+  // j: a face's rows do not depend on its column, and a side wall's only on whether its
+  // centre lies inside the view or on its edge.
+  std::pair<int, int> rowBand(const World& world, int j) {
+    const int dy = j - static_cast<int>(world.Y) + kGridMax;
+    if (dy < 0 || dy >= kSpan) {
+      return makeRowBand(world, j);
+    }
+    std::optional<std::pair<int, int>>& band = bands_[static_cast<std::size_t>(dy)];
+    if (!band) {
+      band = makeRowBand(world, j);
+    }
+    return *band;
+  }
+  // Ends a frame: forgets the places neither it nor the frame before needed.
+  void endFrame();
+
+ private:
+  static constexpr int kSpan = 2 * kGridMax + 1;  // offsets from the viewer, either way
+
   Place& newPlace(int dx, int dy);
   StretchedPicture& makeFace(Place& kept, const World& world, const Image& picture, int i, int j);
   PolygonSpans& makeSideWall(Place& kept, const World& world, int i, int j);
+  std::pair<int, int> makeRowBand(const World& world, int j) const;
   void forgetAll();
 
   std::vector<std::unique_ptr<Place>> places_;  // by offset from the viewer, row by row
   std::vector<std::size_t> kept_;               // the offsets that hold a place
+  std::array<std::optional<std::pair<int, int>>, kSpan> bands_;  // by row offset
   Place passing_;  // a place beyond the offsets kept, worked out each time
   std::uint32_t frame_ = 0;
   float extent_ = 0;
