@@ -104,11 +104,17 @@ void FrontToBack::paint(StretchedPicture& picture) {
 }
 
 void FrontToBack::fill(PolygonSpans& polygon, Rgb colour) {
-  if (polygon.empty()) {
+  // Working a row out costs more than testing its box: a side wall none of whose rows is
+  // known yet is tested first.
+  if (polygon.empty() || (!polygon.started() &&
+                          coverage_.covered(polygon.x0, polygon.x1, polygon.row0, polygon.row1))) {
     return;
   }
   for (int py = coverage_.openRow(polygon.row0); py < polygon.row1;
        py = coverage_.openRow(py + 1)) {
+    if (!polygon.known(py) && coverage_.covered(polygon.x0, polygon.x1, py, py + 1)) {
+      continue;
+    }
     for (const auto& [a0, a1] : polygon.runs(py)) {
       coverage_.claim(py, RowCoverage::Columns(a0, a1), [&](int a, int b) {
         Rgb* row = target_.row(py);

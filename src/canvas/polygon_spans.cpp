@@ -1,4 +1,4 @@
-// Polygon runs, worked out once.
+// Quadrilateral runs, worked out a row at a time.
 #include "canvas/polygon_spans.hpp"
 
 #include <algorithm>
@@ -9,8 +9,19 @@
 
 namespace quib {
 
-PolygonSpans::PolygonSpans(std::span<const Point> points, Size target)
-    : width_(target.width), points_(points.begin(), points.end()) {
+PolygonSpans::PolygonSpans(const std::array<Point, 4>& points, Size target) {
+  set(points, target);
+}
+
+void PolygonSpans::clear() {
+  row0 = row1 = x0 = x1 = 0;
+  rows_.clear();
+}
+
+void PolygonSpans::set(const std::array<Point, 4>& points, Size target) {
+  clear();
+  width_ = target.width;
+  points_ = points;
   std::tie(row0, row1) = polygonRows(points, target.height);
   if (row0 >= row1) {
     return;
@@ -22,31 +33,11 @@ PolygonSpans::PolygonSpans(std::span<const Point> points, Size target)
   x1 = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{right->x} + 1, 0, target.width));
 }
 
-void PolygonSpans::build() {
-  const auto rows = static_cast<std::size_t>(row1 - row0);
-  std::vector<std::size_t> start;
-  start.reserve(rows + 1);
-  for (int y = row0; y < row1; ++y) {
-    start.push_back(runs_.size());
-    forEachPolygonSpan(points_, y, width_, [&](int, int a, int b) { runs_.emplace_back(a, b); });
-  }
-  start.push_back(runs_.size());
-  bool oneRunARow = true;
-  for (std::size_t at = 0; at < rows; ++at) {
-    oneRunARow = oneRunARow && start[at + 1] - start[at] <= 1;
-  }
-  if (oneRunARow) {
-    std::vector<Run> byRow(rows, Run{0, 0});
-    for (std::size_t at = 0; at < rows; ++at) {
-      if (start[at + 1] > start[at]) {
-        byRow[at] = runs_[start[at]];
-      }
-    }
-    runs_ = std::move(byRow);
-  } else {
-    rowStart_ = std::move(start);
-  }
-  built_ = true;
+void PolygonSpans::workOut(int py, Row& row) const {
+  row.count = 0;
+  forEachPolygonSpan(points_, py, width_, [&row](int, int a, int b) {
+    row.runs[static_cast<std::size_t>(row.count++)] = Run{a, b};
+  });
 }
 
 }  // namespace quib

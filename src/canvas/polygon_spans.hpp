@@ -1,6 +1,8 @@
-// A filled polygon's pixels, row by row, kept so that filling it again skips the geometry.
+// A filled quadrilateral's pixels, row by row, kept so that filling it again skips the
+// geometry.
 #pragma once
 
+#include <array>
 #include <span>
 #include <utility>
 #include <vector>
@@ -14,7 +16,10 @@ class PolygonSpans {
   using Run = std::pair<int, int>;  // [from, to) of a row
 
   PolygonSpans() = default;  // covers nothing
-  PolygonSpans(std::span<const Point> points, Size target);
+  PolygonSpans(const std::array<Point, 4>& points, Size target);
+  // Anew, keeping the memory of the rows worked out before: covering nothing, or the points.
+  void clear();
+  void set(const std::array<Point, 4>& points, Size target);
 
   // No pixel lies outside rows [row0, row1) and columns [x0, x1).
   bool empty() const { return row0 >= row1 || x0 >= x1; }
@@ -23,29 +28,39 @@ class PolygonSpans {
   int x0 = 0;
   int x1 = 0;
 
+  // Whether some row was asked for.
+  bool started() const { return !rows_.empty(); }
+
   // The runs of pixels of row py in [row0, row1) whose centres lie inside (even-odd rule),
-  // left to right. All rows are worked out at the first call.
+  // left to right. Each row is worked out the first time it is asked for: most rows of a
+  // near side wall lie behind what is painted before it, and are never asked for.
   std::span<const Run> runs(int py) {
-    if (!built_) {
-      build();
+    Row& row = rowOf(py);
+    if (row.count < 0) {
+      workOut(py, row);
     }
-    const auto at = static_cast<std::size_t>(py - row0);
-    if (rowStart_.empty()) {
-      return {runs_.data() + at, runs_[at].first < runs_[at].second ? 1U : 0U};
-    }
-    return {runs_.data() + rowStart_[at], runs_.data() + rowStart_[at + 1]};
+    return {row.runs.data(), static_cast<std::size_t>(row.count)};
   }
+  // Whether row py was worked out already.
+  bool known(int py) { return rowOf(py).count >= 0; }
 
  private:
-  void build();
+  // Four edges cross a row at most four times: two runs at most.
+  struct Row {
+    int count = -1;  // -1 until worked out
+    std::array<Run, 2> runs{};
+  };
+  Row& rowOf(int py) {
+    if (rows_.empty()) {
+      rows_.resize(static_cast<std::size_t>(row1 - row0));
+    }
+    return rows_[static_cast<std::size_t>(py - row0)];
+  }
+  void workOut(int py, Row& row) const;
 
-  bool built_ = false;
   int width_ = 0;
-  std::vector<Point> points_;
-  // A row of a convex polygon has at most one run: runs_ holds row py's at py - row0, an empty
-  // one where it has none. Otherwise row py's runs begin at runs_[rowStart_[py - row0]].
-  std::vector<Run> runs_;
-  std::vector<std::size_t> rowStart_;
+  std::array<Point, 4> points_{};
+  std::vector<Row> rows_;
 };
 
 }  // namespace quib

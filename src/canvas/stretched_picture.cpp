@@ -4,11 +4,20 @@
 namespace quib {
 
 StretchedPicture::StretchedPicture(const Image& picture, float x, float y, float w, float h,
-                                   Size target)
-    : picture_(&picture),
-      source_(picture.empty() ? nullptr : picture.row(0)),
-      sourceSize_{picture.width(), picture.height()},
-      map_(picture, x, y, w, h, target.width, target.height) {}
+                                   Size target) {
+  stretch(picture, x, y, w, h, target);
+}
+
+void StretchedPicture::stretch(const Image& picture, float x, float y, float w, float h,
+                               Size target) {
+  picture_ = &picture;
+  source_ = picture.empty() ? nullptr : picture.row(0);
+  sourceSize_ = {picture.width(), picture.height()};
+  map_ = StretchMap(picture, x, y, w, h, target.width, target.height);
+  data_.clear();
+  columns_.clear();
+  sourceRowAt_.clear();
+}
 
 const Rgb* StretchedPicture::buildRow(int py) {
   const auto width = static_cast<std::size_t>(map_.x1 - map_.x0);
@@ -23,10 +32,13 @@ const Rgb* StretchedPicture::buildRow(int py) {
   }
   const auto sourceRow = static_cast<std::size_t>(map_.sourceRow(py));
   if (sourceRowAt_[sourceRow] == 0) {
-    sourceRowAt_[sourceRow] = static_cast<Rgb>(data_.size());
+    const std::size_t at = data_.size();
+    sourceRowAt_[sourceRow] = static_cast<Rgb>(at);
+    data_.resize(at + width);
     const Rgb* from = picture_->row(static_cast<int>(sourceRow));
-    for (const int column : columns_) {
-      data_.push_back(from[column]);
+    Rgb* to = data_.data() + at;
+    for (std::size_t k = 0; k < width; ++k) {
+      to[k] = from[columns_[k]];
     }
   }
   data_[static_cast<std::size_t>(py - map_.y0)] = sourceRowAt_[sourceRow];

@@ -17,6 +17,11 @@ class StretchedPicture {
   // Keeps `picture` by address: it must outlive this and stay as it is.
   StretchedPicture(const Image& picture, float x, float y, float w, float h, Size target);
 
+  // Stretches anew, keeping the memory of the rows stretched before.
+  void stretch(const Image& picture, float x, float y, float w, float h, Size target);
+  // Is of no picture until stretched anew.
+  void forget() { picture_ = nullptr; }
+
   const StretchMap& map() const { return map_; }
   bool empty() const { return map_.empty(); }
   // Whether this was stretched from `picture`, as it is now laid out in memory.

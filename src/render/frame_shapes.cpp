@@ -35,10 +35,13 @@ void FrameShapes::endFrame() {
 
 void FrameShapes::forgetAll() {
   bands_.fill(std::nullopt);
-  for (const std::size_t at : kept_) {
-    places_[at].reset();
-  }
-  kept_.clear();
+  ++epoch_;
+}
+
+void FrameShapes::renew(Place& kept) const {
+  kept.epoch = epoch_;
+  kept.sideWallMade = false;
+  kept.face.forget();
 }
 
 FrameShapes::Place& FrameShapes::newPlace(int dx, int dy) {
@@ -56,23 +59,26 @@ FrameShapes::Place& FrameShapes::newPlace(int dx, int dy) {
     kept_.push_back(at);
   }
   kept->lastFrame = frame_;
+  renew(*kept);
   return *kept;
 }
 
 StretchedPicture& FrameShapes::makeFace(Place& kept, const World& world, const Image& picture,
                                         int i, int j) {
   if (const auto rect = faceRect(world, static_cast<float>(i), static_cast<float>(j))) {
-    kept.face = StretchedPicture(picture, rect->x, rect->y, rect->w, rect->w, surface_);
+    kept.face.stretch(picture, rect->x, rect->y, rect->w, rect->w, surface_);
   } else {
     // A square of no side: it covers nothing, and is kept as the picture's like any other.
-    kept.face = StretchedPicture(picture, 0.0f, 0.0f, 0.0f, 0.0f, surface_);
+    kept.face.stretch(picture, 0.0f, 0.0f, 0.0f, 0.0f, surface_);
   }
   return kept.face;
 }
 
 PolygonSpans& FrameShapes::makeSideWall(Place& kept, const World& world, int i, int j) {
   if (const auto points = sideWallPoints(world, static_cast<float>(i), static_cast<float>(j))) {
-    kept.sideWall = PolygonSpans(*points, surface_);
+    kept.sideWall.set(*points, surface_);
+  } else {
+    kept.sideWall.clear();
   }
   kept.sideWallMade = true;
   return kept.sideWall;

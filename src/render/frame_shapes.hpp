@@ -29,6 +29,7 @@ class FrameShapes {
   // afresh) and its side wall.
   struct Place {
     std::uint32_t lastFrame = 0;
+    std::uint32_t epoch = 0;  // what was worked out holds only in the epoch it was worked out
     bool sideWallMade = false;
     StretchedPicture face;
     PolygonSpans sideWall;
@@ -47,6 +48,9 @@ class FrameShapes {
       return newPlace(dx, dy);
     }
     kept->lastFrame = frame_;
+    if (kept->epoch != epoch_) {
+      renew(*kept);
+    }
     return *kept;
   }
   // The face of point (i, j) at its place, stretched from `picture`. Nothing covers a face
@@ -79,6 +83,7 @@ class FrameShapes {
   static constexpr int kSpan = 2 * kGridMax + 1;  // offsets from the viewer, either way
 
   Place& newPlace(int dx, int dy);
+  void renew(Place& kept) const;
   StretchedPicture& makeFace(Place& kept, const World& world, const Image& picture, int i, int j);
   PolygonSpans& makeSideWall(Place& kept, const World& world, int i, int j);
   std::pair<int, int> makeRowBand(const World& world, int j) const;
@@ -89,6 +94,9 @@ class FrameShapes {
   std::array<std::optional<std::pair<int, int>>, kSpan> bands_;  // by row offset
   Place passing_;  // a place beyond the offsets kept, worked out each time
   std::uint32_t frame_ = 0;
+  // Forgetting everything starts a new epoch: the places stay, with their memory, and are
+  // worked out anew as each is next needed.
+  std::uint32_t epoch_ = 0;
   float extent_ = 0;
   std::int16_t h_ = 0;
   Size surface_;
