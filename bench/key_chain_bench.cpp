@@ -142,16 +142,30 @@ std::vector<Case> registerCases() {
   constexpr int kBundledExtent = 22;  // the hand-made level's
   add("empty/extent:22/start", "", filled(kBundledExtent, quib::code::kEmpty), start);
   add("bundled_level/extent:22/start", "empty/extent:22/start", bundled(), start);
+  // Keys that change the view: the shapes of the places seen are kept from frame to frame,
+  // and these show what a step (the same places, other pictures at some) and a new eye height
+  // (every shape worked out afresh) cost.
+  const Keys steps = {quib::vk::kUp, quib::vk::kDown};
+  add("empty/extent:22/start/step_and_back", "", filled(kBundledExtent, quib::code::kEmpty), start,
+      steps);
+  add("bundled_level/extent:22/start/step_and_back", "empty/extent:22/start/step_and_back",
+      bundled(), start, steps);
+  const Keys eyes = {quib::vk::kNumpad8, quib::vk::kNumpad2};
+  add("empty" + at + "/eye_up_and_down", "", filled(quib::kGridMax, quib::code::kEmpty), turned,
+      eyes);
+  add("walls_everywhere" + at + "/eye_up_and_down", "empty" + at + "/eye_up_and_down",
+      filled(quib::kGridMax, quib::code::kWall), turned, eyes);
   return cases;
 }
 
-// Keeps each benchmark's time per key, the mean where there are repetitions.
+// Keeps each benchmark's time per key, the median where there are repetitions: the machines
+// are shared, and a median is what a stray slow repetition moves least.
 class TimesReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean") {
+      if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
         times[run.run_name.function_name] = run.GetAdjustedRealTime();
       }
     }
@@ -162,11 +176,19 @@ class TimesReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  // Unless told otherwise: five repetitions of each case, in random order, so that a level
+  // and its baseline meet the machine in the same states.
+  std::vector<char*> args(argv, argv + argc);
+  std::string repetitions = "--benchmark_repetitions=5";
+  std::string interleaving = "--benchmark_enable_random_interleaving=true";
+  std::string aggregates = "--benchmark_report_aggregates_only=true";
+  args.insert(args.begin() + 1, {repetitions.data(), interleaving.data(), aggregates.data()});
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
   const std::vector<Case> cases = registerCases();
   TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\n%-56s %10s %10s %7s\n", "per key", "time (us)", "empty (us)", "ratio");
+  std::printf("\n%-68s %10s %10s %7s\n", "per key (median)", "time (us)", "empty (us)", "ratio");
   for (const Case& c : cases) {
     if (c.baseline.empty() || reporter.times.count(c.name) == 0 ||
         reporter.times.count(c.baseline) == 0) {
@@ -174,7 +196,7 @@ int main(int argc, char** argv) {
     }
     const double time = reporter.times[c.name];
     const double empty = reporter.times[c.baseline];
-    std::printf("%-56s %10.1f %10.1f %7.2f\n", c.name.c_str(), time, empty, time / empty);
+    std::printf("%-68s %10.1f %10.1f %7.2f\n", c.name.c_str(), time, empty, time / empty);
   }
   benchmark::Shutdown();
   return 0;

@@ -50,20 +50,21 @@ void WindowN(const World& world, const ImageHolders& images, ViewPair& views, in
   surface.composeFrontToBack([&](FrontToBack& painter) {
     const auto& visits = views.visits;
     int bandRow = -1;
-    bool bandFull = false;
+    bool facesHidden = false;
+    bool sideWallsHidden = false;
     for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
       const auto [i, j] = visits[k];
-      // A grid row whose pixel rows are all painted already is passed over whole.
+      // The faces, or the side walls, of a grid row whose pixel rows are all painted already
+      // are passed over whole.
       if (j != bandRow) {
         bandRow = j;
-        const auto [y0, y1] = shapes.rowBand(world, j);
-        bandFull = painter.rowsFull(y0, y1);
+        const FrameShapes::RowBands& bands = shapes.rowBands(world, j);
+        facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
+        sideWallsHidden = painter.rowsFull(bands.sideWalls.first, bands.sideWalls.second);
       }
-      if (bandFull) {
-        continue;
-      }
-      const bool sideWall = isSideWall(world.labmap(i, j, 1));
-      const Image* bitmap = faceBitmap(images, faceOf(world.labmap(i, j, 0)));
+      const bool sideWall = !sideWallsHidden && isSideWall(world.labmap(i, j, 1));
+      const Image* bitmap =
+          facesHidden ? nullptr : faceBitmap(images, faceOf(world.labmap(i, j, 0)));
       if (!sideWall && bitmap == nullptr) {
         continue;
       }

@@ -84,9 +84,9 @@ PolygonSpans& FrameShapes::makeSideWall(Place& kept, const World& world, int i, 
   return kept.sideWall;
 }
 
-std::pair<int, int> FrameShapes::makeRowBand(const World& world, int j) const {
-  std::pair<int, int> band{0, 0};
-  const auto add = [&band](std::pair<int, int> rows) {
+FrameShapes::RowBands FrameShapes::makeRowBands(const World& world, int j) const {
+  RowBands bands{{0, 0}, {0, 0}};
+  const auto add = [](std::pair<int, int>& band, std::pair<int, int> rows) {
     if (rows.first >= rows.second) {
       return;
     }
@@ -97,17 +97,18 @@ std::pair<int, int> FrameShapes::makeRowBand(const World& world, int j) const {
   const auto fj = static_cast<float>(j);
   if (const auto rect = faceRect(world, world.X, fj); rect && rect->w > 0.0f) {
     // As a stretch takes its rows.
-    add(coveredPixels(rect->y, static_cast<double>(rect->y) + rect->w, surface_.height));
+    add(bands.faces,
+        coveredPixels(rect->y, static_cast<double>(rect->y) + rect->w, surface_.height));
   }
   // A centre inside the view (the viewer's own column) and one on its edge (as far to the
   // side as the row is ahead).
   const float d = fj - world.Y;
   for (const float i : {world.X, world.X - d}) {
     if (const auto points = sideWallPoints(world, i, fj)) {
-      add(polygonRows(*points, surface_.height));
+      add(bands.sideWalls, polygonRows(*points, surface_.height));
     }
   }
-  return band;
+  return bands;
 }
 
 }  // namespace quib

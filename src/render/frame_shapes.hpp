@@ -62,19 +62,24 @@ class FrameShapes {
   PolygonSpans& sideWall(Place& kept, const World& world, int i, int j) {
     return kept.sideWallMade ? kept.sideWall : makeSideWall(kept, world, i, j);
   }
-  // The pixel rows [first, end) that hold every row of every face and side wall of grid row
-  // j: a face's rows do not depend on its column, and a side wall's only on whether its
-  // centre lies inside the view or on its edge.
-  std::pair<int, int> rowBand(const World& world, int j) {
+  // The pixel rows [first, end) that hold every row of the faces, and those that hold every
+  // row of the side walls, of grid row j: a face's rows do not depend on its column, and a
+  // side wall's only on whether its centre lies inside the view or on its edge.
+  struct RowBands {
+    std::pair<int, int> faces;
+    std::pair<int, int> sideWalls;
+  };
+  const RowBands& rowBands(const World& world, int j) {
     const int dy = j - static_cast<int>(world.Y) + kGridMax;
     if (dy < 0 || dy >= kSpan) {
-      return makeRowBand(world, j);
+      passingBands_ = makeRowBands(world, j);
+      return passingBands_;
     }
-    std::optional<std::pair<int, int>>& band = bands_[static_cast<std::size_t>(dy)];
-    if (!band) {
-      band = makeRowBand(world, j);
+    std::optional<RowBands>& bands = bands_[static_cast<std::size_t>(dy)];
+    if (!bands) {
+      bands = makeRowBands(world, j);
     }
-    return *band;
+    return *bands;
   }
   // Ends a frame: forgets the places neither it nor the frame before needed.
   void endFrame();
@@ -86,12 +91,13 @@ class FrameShapes {
   void renew(Place& kept) const;
   StretchedPicture& makeFace(Place& kept, const World& world, const Image& picture, int i, int j);
   PolygonSpans& makeSideWall(Place& kept, const World& world, int i, int j);
-  std::pair<int, int> makeRowBand(const World& world, int j) const;
+  RowBands makeRowBands(const World& world, int j) const;
   void forgetAll();
 
   std::vector<std::unique_ptr<Place>> places_;  // by offset from the viewer, row by row
   std::vector<std::size_t> kept_;               // the offsets that hold a place
-  std::array<std::optional<std::pair<int, int>>, kSpan> bands_;  // by row offset
+  std::array<std::optional<RowBands>, kSpan> bands_;  // by row offset
+  RowBands passingBands_;
   Place passing_;  // a place beyond the offsets kept, worked out each time
   std::uint32_t frame_ = 0;
   // Forgetting everything starts a new epoch: the places stay, with their memory, and are
