@@ -13,7 +13,14 @@ WindowSurface::WindowSurface(const TextRenderer& text)
     : text_(text), pixels_(kWidth, kHeight, kBackColour) {}
 
 void WindowSurface::resize(int width, int height) {
-  pixels_ = Image(width, height, kBackColour);
+  if (width == pixels_.width() && height == pixels_.height()) {
+    // The same size: wiping what was drawn is enough.
+    fillRect(pixels_, textDirty_, kBackColour);
+    fillRect(pixels_, linesDirty_, kBackColour);
+    fillRect(pixels_, toWipe_, kBackColour);
+  } else {
+    pixels_ = Image(width, height, kBackColour);
+  }
   ++changes_;
   pastedFrom_ = nullptr;
   textY_ = 0;
