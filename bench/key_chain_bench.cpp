@@ -106,21 +106,21 @@ struct Case {
   std::string baseline;  // the empty level it is held against; empty for a baseline
 };
 
-std::vector<Case> registerCases() {
-  std::vector<Case> cases;
-  const auto add = [&](const std::string& name, const std::string& baseline, const Level& level,
-                       const Viewer& viewer, const Keys& keys = {quib::vk::kSpace}) {
-    benchmark::RegisterBenchmark(name.c_str(), [level, viewer, keys](benchmark::State& state) {
-      run(state, level, viewer, keys);
-    })->Unit(benchmark::kMicrosecond);
-    cases.push_back({name, baseline});
-  };
+using Add = std::function<void(const std::string& name, const std::string& baseline,
+                               const Level& level, const Viewer& viewer, const Keys& keys)>;
+
+constexpr int kBundledExtent = 22;  // the hand-made level's
+const Keys kSpaceOnly = {quib::vk::kSpace};
+
+// Walls everywhere at (n/2, 0), eye 0, extent 10 to 100; and at (50, 50) after a left turn,
+// eye 3, with the eye going up and down there.
+void addFullLevels(const Add& add) {
   const Viewer rowZero = [](quib::World& w) { w.Y = 0; };
   for (const int n : {10, 25, 50, 100}) {
     const std::string at =
         "/extent:" + std::to_string(n) + "/viewer:(" + std::to_string(n / 2) + ",0)/h:0";
-    add("empty" + at, "", filled(n, quib::code::kEmpty), rowZero);
-    add("walls_everywhere" + at, "empty" + at, filled(n, quib::code::kWall), rowZero);
+    add("empty" + at, "", filled(n, quib::code::kEmpty), rowZero, kSpaceOnly);
+    add("walls_everywhere" + at, "empty" + at, filled(n, quib::code::kWall), rowZero, kSpaceOnly);
   }
   constexpr float kMiddle = 50.0f;  // the middle column and row of the largest grid
   const Viewer turned = [](quib::World& w) {
@@ -130,31 +130,52 @@ std::vector<Case> registerCases() {
     w.h = 3;
   };
   const std::string at = "/extent:100/viewer:(50,50)_left_turn/h:3";
-  add("empty" + at, "", filled(quib::kGridMax, quib::code::kEmpty), turned);
-  add("walls_everywhere" + at, "empty" + at, filled(quib::kGridMax, quib::code::kWall), turned);
-  // Turning a grid of walls everywhere gives the same grid: the turns are measured on a grid
-  // of every code at random, which each turn changes.
+  const Level empty = filled(quib::kGridMax, quib::code::kEmpty);
+  const Level walls = filled(quib::kGridMax, quib::code::kWall);
+  add("empty" + at, "", empty, turned, kSpaceOnly);
+  add("walls_everywhere" + at, "empty" + at, walls, turned, kSpaceOnly);
+  // A new eye height: every shape worked out afresh.
+  const Keys eyes = {quib::vk::kNumpad8, quib::vk::kNumpad2};
+  add("empty" + at + "/eye_up_and_down", "", empty, turned, eyes);
+  add("walls_everywhere" + at + "/eye_up_and_down", "empty" + at + "/eye_up_and_down", walls,
+      turned, eyes);
+}
+
+// Turning a grid of walls everywhere gives the same grid: the turns are measured on a grid of
+// every code at random, which each turn changes.
+void addTurns(const Add& add) {
+  const Viewer rowZero = [](quib::World& w) { w.Y = 0; };
   const Keys turns = {quib::vk::kNumpad4, quib::vk::kNumpad6};
   add("empty/extent:100/turning", "", filled(quib::kGridMax, quib::code::kEmpty), rowZero, turns);
   add("every_code_at_random/extent:100/turning", "empty/extent:100/turning",
       scattered(quib::kGridMax), rowZero, turns);
+}
+
+// The bundled level at the start, still and with a step ahead and back (the same places,
+// other pictures at some).
+void addBundledLevel(const Add& add) {
   const Viewer start = [](quib::World&) {};
-  constexpr int kBundledExtent = 22;  // the hand-made level's
-  add("empty/extent:22/start", "", filled(kBundledExtent, quib::code::kEmpty), start);
-  add("bundled_level/extent:22/start", "empty/extent:22/start", bundled(), start);
-  // Keys that change the view: the shapes of the places seen are kept from frame to frame,
-  // and these show what a step (the same places, other pictures at some) and a new eye height
-  // (every shape worked out afresh) cost.
+  const Level empty = filled(kBundledExtent, quib::code::kEmpty);
+  add("empty/extent:22/start", "", empty, start, kSpaceOnly);
+  add("bundled_level/extent:22/start", "empty/extent:22/start", bundled(), start, kSpaceOnly);
   const Keys steps = {quib::vk::kUp, quib::vk::kDown};
-  add("empty/extent:22/start/step_and_back", "", filled(kBundledExtent, quib::code::kEmpty), start,
-      steps);
+  add("empty/extent:22/start/step_and_back", "", empty, start, steps);
   add("bundled_level/extent:22/start/step_and_back", "empty/extent:22/start/step_and_back",
       bundled(), start, steps);
-  const Keys eyes = {quib::vk::kNumpad8, quib::vk::kNumpad2};
-  add("empty" + at + "/eye_up_and_down", "", filled(quib::kGridMax, quib::code::kEmpty), turned,
-      eyes);
-  add("walls_everywhere" + at + "/eye_up_and_down", "empty" + at + "/eye_up_and_down",
-      filled(quib::kGridMax, quib::code::kWall), turned, eyes);
+}
+
+std::vector<Case> registerCases() {
+  std::vector<Case> cases;
+  const Add add = [&](const std::string& name, const std::string& baseline, const Level& level,
+                      const Viewer& viewer, const Keys& keys) {
+    benchmark::RegisterBenchmark(name.c_str(), [level, viewer, keys](benchmark::State& state) {
+      run(state, level, viewer, keys);
+    })->Unit(benchmark::kMicrosecond);
+    cases.push_back({name, baseline});
+  };
+  addFullLevels(add);
+  addTurns(add);
+  addBundledLevel(add);
   return cases;
 }
 

@@ -2,6 +2,8 @@
 #include "render/frame.hpp"
 
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include "render/frame_walk.hpp"
 #include "world/level_codes.hpp"
@@ -28,6 +30,38 @@ void paintSideWall(const World& world, PaintTarget& target, int i, int j) {
   }
 }
 
+// The visits' paints from the last to the first, on the shapes kept.
+void paintVisitsBackwards(const World& world, const ImageHolders& images,
+                          const std::vector<std::pair<int, int>>& visits, FrameShapes& shapes,
+                          FrontToBack& painter) {
+  int bandRow = -1;
+  bool facesHidden = false;
+  bool sideWallsHidden = false;
+  for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
+    const auto [i, j] = visits[k];
+    // The faces, or the side walls, of a grid row whose pixel rows are all painted already
+    // are passed over whole.
+    if (j != bandRow) {
+      bandRow = j;
+      const FrameShapes::RowBands& bands = shapes.rowBands(world, j);
+      facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
+      sideWallsHidden = painter.rowsFull(bands.sideWalls.first, bands.sideWalls.second);
+    }
+    const bool sideWall = !sideWallsHidden && isSideWall(world.labmap(i, j, 1));
+    const Image* bitmap = facesHidden ? nullptr : faceBitmap(images, faceOf(world.labmap(i, j, 0)));
+    if (!sideWall && bitmap == nullptr) {
+      continue;
+    }
+    FrameShapes::Place& place = shapes.place(world, i, j);
+    if (sideWall) {
+      painter.fill(shapes.sideWall(place, world, i, j), kSideWallColour);
+    }
+    if (bitmap != nullptr) {
+      painter.paint(shapes.face(place, world, *bitmap, i, j));
+    }
+  }
+}
+
 }  // namespace
 
 void paintPoint(const World& world, const ImageHolders& images, PaintTarget& target, int i, int j) {
@@ -45,39 +79,11 @@ void WindowN(const World& world, const ImageHolders& images, ViewPair& views, in
   // painters' own, on shapes kept from the frames before.
   views.visits.clear();
   walkFrame(world, [&](int i, int j) { views.visits.emplace_back(i, j); });
-  FrameShapes& shapes = views.shapes;
-  shapes.beginFrame(world, Size{surface.pixels().width(), surface.pixels().height()});
+  views.shapes.beginFrame(world, Size{surface.pixels().width(), surface.pixels().height()});
   surface.composeFrontToBack([&](FrontToBack& painter) {
-    const auto& visits = views.visits;
-    int bandRow = -1;
-    bool facesHidden = false;
-    bool sideWallsHidden = false;
-    for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
-      const auto [i, j] = visits[k];
-      // The faces, or the side walls, of a grid row whose pixel rows are all painted already
-      // are passed over whole.
-      if (j != bandRow) {
-        bandRow = j;
-        const FrameShapes::RowBands& bands = shapes.rowBands(world, j);
-        facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
-        sideWallsHidden = painter.rowsFull(bands.sideWalls.first, bands.sideWalls.second);
-      }
-      const bool sideWall = !sideWallsHidden && isSideWall(world.labmap(i, j, 1));
-      const Image* bitmap =
-          facesHidden ? nullptr : faceBitmap(images, faceOf(world.labmap(i, j, 0)));
-      if (!sideWall && bitmap == nullptr) {
-        continue;
-      }
-      FrameShapes::Place& place = shapes.place(world, i, j);
-      if (sideWall) {
-        painter.fill(shapes.sideWall(place, world, i, j), kSideWallColour);
-      }
-      if (bitmap != nullptr) {
-        painter.paint(shapes.face(place, world, *bitmap, i, j));
-      }
-    }
+    paintVisitsBackwards(world, images, views.visits, views.shapes, painter);
   });
-  shapes.endFrame();
+  views.shapes.endFrame();
 }
 
 void c(const World& world, const ImageHolders& images, ViewPair& views) {

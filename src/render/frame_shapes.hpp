@@ -94,8 +94,8 @@ class FrameShapes {
   RowBands makeRowBands(const World& world, int j) const;
   void forgetAll();
 
-  std::vector<std::unique_ptr<Place>> places_;  // by offset from the viewer, row by row
-  std::vector<std::size_t> kept_;               // the offsets that hold a place
+  std::vector<std::unique_ptr<Place>> places_;        // by offset from the viewer, row by row
+  std::vector<std::size_t> kept_;                     // the offsets that hold a place
   std::array<std::optional<RowBands>, kSpan> bands_;  // by row offset
   RowBands passingBands_;
   Place passing_;  // a place beyond the offsets kept, worked out each time

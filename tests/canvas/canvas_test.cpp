@@ -148,33 +148,64 @@ TEST(Spans, PixelCentresWithoutTheMathsLibrary) {
 }
 
 TEST(FrontToBack, EachPixelKeepsTheFirstPaintThatReachesIt) {
-  // Random runs claimed on a row: the pixels painted are exactly those no earlier run took.
+  // Random runs claimed on rows of several words: the pixels painted are exactly those no
+  // earlier run took, and the tests of rows and of what is free agree with a plain record.
+  constexpr int kWidth = 200;  // four words, the last one part used
+  constexpr int kHeight = 3;
   std::mt19937 random(11);
   RowCoverage coverage;
   for (int round = 0; round < 300; ++round) {
-    coverage.reset(100, 1);
-    std::vector<int> owner(100, -1);
-    for (int run = 0; run < 12; ++run) {
-      const int a = static_cast<int>(random() % 100);
-      const int b = std::min(100, a + static_cast<int>(random() % 40));
-      std::vector<int> painted(100, -1);
-      coverage.claim(0, a, b, [&](int from, int to) {
+    coverage.reset(kWidth, kHeight);
+    std::vector<std::vector<int>> owner(kHeight, std::vector<int>(kWidth, -1));
+    for (int run = 0; run < 40; ++run) {
+      const int y = static_cast<int>(random() % kHeight);
+      const int a = static_cast<int>(random() % kWidth);
+      const int b = std::min(kWidth, a + static_cast<int>(random() % (run % 4 == 0 ? 200 : 70)));
+      std::vector<int> painted(kWidth, -1);
+      int lastEnd = -1;
+      coverage.claim(y, a, b, [&](int from, int to) {
+        ASSERT_GT(from, lastEnd) << "runs that meet are handed on as one";
+        lastEnd = to;
         for (int x = from; x < to; ++x) {
           ASSERT_EQ(painted[static_cast<std::size_t>(x)], -1) << "painted twice";
           painted[static_cast<std::size_t>(x)] = run;
         }
       });
-      for (int x = 0; x < 100; ++x) {
-        const bool free = owner[static_cast<std::size_t>(x)] == -1;
-        EXPECT_EQ(painted[static_cast<std::size_t>(x)] == run, free && x >= a && x < b)
+      std::vector<int>& row = owner[static_cast<std::size_t>(y)];
+      for (int x = 0; x < kWidth; ++x) {
+        const bool free = row[static_cast<std::size_t>(x)] == -1 && x >= a && x < b;
+        ASSERT_EQ(painted[static_cast<std::size_t>(x)] == run, free)
             << "round " << round << ", run " << run << " [" << a << ", " << b << "), x " << x;
-        if (free && x >= a && x < b) {
-          owner[static_cast<std::size_t>(x)] = run;
+        if (free) {
+          row[static_cast<std::size_t>(x)] = run;
         }
       }
-      const bool full = std::none_of(owner.begin(), owner.end(), [](int o) { return o == -1; });
-      EXPECT_EQ(coverage.full(), full) << "round " << round << ", run " << run;
+      const int x0 = static_cast<int>(random() % kWidth);
+      const int x1 = std::min(kWidth, x0 + 1 + static_cast<int>(random() % 90));
+      bool covered = true;
+      for (const std::vector<int>& r : owner) {
+        covered =
+            covered && std::all_of(r.begin() + x0, r.begin() + x1, [](int o) { return o >= 0; });
+      }
+      ASSERT_EQ(coverage.covered(x0, x1, 0, kHeight), covered) << "[" << x0 << ", " << x1 << ")";
     }
+    std::vector<std::vector<bool>> free(kHeight, std::vector<bool>(kWidth, false));
+    coverage.forEachFree([&](int y, int from, int to) {
+      for (int x = from; x < to; ++x) {
+        free[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = true;
+      }
+    });
+    bool full = true;
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        const bool unpainted =
+            owner[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == -1;
+        ASSERT_EQ(free[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)], unpainted)
+            << "round " << round << " at " << x << "," << y;
+        full = full && !unpainted;
+      }
+    }
+    EXPECT_EQ(coverage.full(), full) << "round " << round;
   }
 }
 

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
+
+#include "render/painter_order_reference.hpp"
 
 namespace quib {
 namespace {
@@ -96,6 +99,50 @@ TEST(Frame, ExchangeComposesOnTheHiddenSurface) {
     EXPECT_EQ(scene.views.Picture1[0].visible(), c0.after0) << "from " << c0.shown0 << c0.shown1;
     EXPECT_EQ(scene.views.Picture1[1].visible(), c0.after1) << "from " << c0.shown0 << c0.shown1;
     EXPECT_EQ(scene.views.bred, c0.bred) << "from " << c0.shown0 << c0.shown1;
+  }
+}
+
+TEST(Frame, KeptShapesFollowPicturesEyesAndViewers) {
+  // Frames of one game in turn, each against the painter's order on a second game: what is
+  // kept between frames must never show what no longer holds.
+  Scene fast;
+  Scene reference;
+  std::mt19937 random(3);
+  for (int i = 0; i <= 20; ++i) {
+    for (int j = 0; j <= 20; ++j) {
+      fast.world->labmap(i, j, 0) = static_cast<std::int32_t>(random() % 8);
+      fast.world->labmap(i, j, 1) = static_cast<std::int32_t>(random() % 3);
+    }
+  }
+  const struct {
+    const char* what;
+    void (*change)(Scene&);
+  } steps[] = {
+      {"the first frame", [](Scene&) {}},
+      {"the same frame again", [](Scene&) {}},
+      {"a wall's picture replaced by one of its size",
+       [](Scene& s) { s.images.Image1 = Image(4, 4, rgb(1, 2, 3)); }},
+      {"a door's picture replaced by a larger one",
+       [](Scene& s) { s.images.Image3 = Image(9, 5, rgb(4, 5, 6)); }},
+      {"the eye raised", [](Scene& s) { s.world->h = 2; }},
+      {"the eye lowered again", [](Scene& s) { s.world->h = 0; }},
+      {"a step ahead", [](Scene& s) { s.world->Y += 1.0f; }},
+      {"far to the side, the places before unused for two frames",
+       [](Scene& s) { s.world->X = 2.0f; }},
+      {"(still there)", [](Scene&) {}},
+      {"back again", [](Scene& s) { s.world->X = 10.0f; }},
+      {"the viewer off whole places", [](Scene& s) { s.world->X = 10.5f; }},
+      {"(still off)", [](Scene&) {}},
+  };
+  for (const auto& step : steps) {
+    step.change(fast);
+    reference.images = fast.images;
+    *reference.world = *fast.world;
+    updateConerow(*fast.world);
+    updateConerow(*reference.world);
+    c(*fast.world, fast.images, fast.views);
+    referenceFrame(*reference.world, reference.images, reference.views);
+    ASSERT_TRUE(fast.shown() == reference.shown()) << step.what;
   }
 }
 
