@@ -3,6 +3,7 @@
 
 #include "control/plan_map.hpp"
 #include "platform/failure.hpp"
+#include "platform/freed_memory.hpp"
 #include "platform/paths.hpp"
 #include "platform/picture_file.hpp"
 #include "world/level_file.hpp"
@@ -10,6 +11,18 @@
 namespace quib {
 
 GameWindow::GameWindow(const TextRenderer& font) : screen_(std::make_unique<GameScreen>(font)) {}
+
+KeyAction GameWindow::keyDown(std::int16_t keyCode) {
+  GameScreen& s = *screen_;
+  const KeyAction action = Picture1_KeyDown(s.world, s.images, s.views, s.own, s.plan, keyCode);
+  // Often enough that the holes never add up to much; a return takes some 60 us, a quarter
+  // of a microsecond a key at this spacing.
+  constexpr unsigned kKeysBetweenReturns = 256;
+  if (++keys_ % kKeysBetweenReturns == 0) {
+    returnFreedMemory();
+  }
+  return action;
+}
 
 void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen) {
   // The start screen goes first, so that a start-up that fails leaves no window behind.

@@ -47,10 +47,8 @@ class GameWindow {
   // fails.
   void Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen = {});
 
-  KeyAction keyDown(std::int16_t keyCode) {
-    GameScreen& s = *screen_;
-    return Picture1_KeyDown(s.world, s.images, s.views, s.own, s.plan, keyCode);
-  }
+  // Handles a key and, every so many keys, gives back the memory the frames freed.
+  KeyAction keyDown(std::int16_t keyCode);
 
   // The client area as seen: the window's own surface with the shown view at (16, 16).
   Image clientArea() const;
@@ -61,6 +59,7 @@ class GameWindow {
 
  private:
   std::unique_ptr<GameScreen> screen_;
+  unsigned keys_ = 0;
 };
 
 }  // namespace quib
