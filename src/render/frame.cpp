@@ -43,7 +43,7 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
     // are passed over whole.
     if (j != bandRow) {
       bandRow = j;
-      const FrameShapes::RowBands& bands = shapes.rowBands(world, j);
+      const FrameShapes::RowBands bands = shapes.rowBands(world, j);
       facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
       sideWallsHidden = painter.rowsFull(bands.sideWalls.first, bands.sideWalls.second);
     }

@@ -69,11 +69,10 @@ class FrameShapes {
     std::pair<int, int> faces;
     std::pair<int, int> sideWalls;
   };
-  const RowBands& rowBands(const World& world, int j) {
+  RowBands rowBands(const World& world, int j) {
     const int dy = j - static_cast<int>(world.Y) + kGridMax;
     if (dy < 0 || dy >= kSpan) {
-      passingBands_ = makeRowBands(world, j);
-      return passingBands_;
+      return makeRowBands(world, j);
     }
     std::optional<RowBands>& bands = bands_[static_cast<std::size_t>(dy)];
     if (!bands) {
@@ -97,7 +96,6 @@ class FrameShapes {
   std::vector<std::unique_ptr<Place>> places_;        // by offset from the viewer, row by row
   std::vector<std::size_t> kept_;                     // the offsets that hold a place
   std::array<std::optional<RowBands>, kSpan> bands_;  // by row offset
-  RowBands passingBands_;
   Place passing_;  // a place beyond the offsets kept, worked out each time
   std::uint32_t frame_ = 0;
   // Forgetting everything starts a new epoch: the places stay, with their memory, and are
