@@ -110,17 +110,18 @@ using Add = std::function<void(const std::string& name, const std::string& basel
                                const Level& level, const Viewer& viewer, const Keys& keys)>;
 
 constexpr int kBundledExtent = 22;  // the hand-made level's
+// The viewer moved to grid row 0, in its column.
+const Viewer kRowZero = [](quib::World& w) { w.Y = 0; };
 const Keys kSpaceOnly = {quib::vk::kSpace};
 
 // Walls everywhere at (n/2, 0), eye 0, extent 10 to 100; and at (50, 50) after a left turn,
 // eye 3, with the eye going up and down there.
 void addFullLevels(const Add& add) {
-  const Viewer rowZero = [](quib::World& w) { w.Y = 0; };
   for (const int n : {10, 25, 50, 100}) {
     const std::string at =
         "/extent:" + std::to_string(n) + "/viewer:(" + std::to_string(n / 2) + ",0)/h:0";
-    add("empty" + at, "", filled(n, quib::code::kEmpty), rowZero, kSpaceOnly);
-    add("walls_everywhere" + at, "empty" + at, filled(n, quib::code::kWall), rowZero, kSpaceOnly);
+    add("empty" + at, "", filled(n, quib::code::kEmpty), kRowZero, kSpaceOnly);
+    add("walls_everywhere" + at, "empty" + at, filled(n, quib::code::kWall), kRowZero, kSpaceOnly);
   }
   constexpr float kMiddle = 50.0f;  // the middle column and row of the largest grid
   const Viewer turned = [](quib::World& w) {
@@ -144,11 +145,10 @@ void addFullLevels(const Add& add) {
 // Turning a grid of walls everywhere gives the same grid: the turns are measured on a grid of
 // every code at random, which each turn changes.
 void addTurns(const Add& add) {
-  const Viewer rowZero = [](quib::World& w) { w.Y = 0; };
   const Keys turns = {quib::vk::kNumpad4, quib::vk::kNumpad6};
-  add("empty/extent:100/turning", "", filled(quib::kGridMax, quib::code::kEmpty), rowZero, turns);
+  add("empty/extent:100/turning", "", filled(quib::kGridMax, quib::code::kEmpty), kRowZero, turns);
   add("every_code_at_random/extent:100/turning", "empty/extent:100/turning",
-      scattered(quib::kGridMax), rowZero, turns);
+      scattered(quib::kGridMax), kRowZero, turns);
 }
 
 // The bundled level at the start, still and with a step ahead and back (the same places,
