@@ -112,10 +112,14 @@ void FrontToBack::fill(PolygonSpans& polygon, Rgb colour) {
   }
   for (int py = coverage_.openRow(polygon.row0); py < polygon.row1;
        py = coverage_.openRow(py + 1)) {
-    if (!polygon.known(py) && coverage_.covered(polygon.x0, polygon.x1, py, py + 1)) {
-      continue;
+    auto runs = polygon.knownRuns(py);
+    if (!runs) {
+      if (coverage_.covered(polygon.x0, polygon.x1, py, py + 1)) {
+        continue;
+      }
+      runs = polygon.runs(py);
     }
-    for (const auto& [a0, a1] : polygon.runs(py)) {
+    for (const auto& [a0, a1] : *runs) {
       coverage_.claim(py, RowCoverage::Columns(a0, a1), [&](int a, int b) {
         Rgb* row = target_.row(py);
         fillPixels(row + a, row + b, colour);

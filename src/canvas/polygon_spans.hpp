@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -41,8 +42,14 @@ class PolygonSpans {
     }
     return {row.runs.data(), static_cast<std::size_t>(row.count)};
   }
-  // Whether row py was worked out already.
-  bool known(int py) { return rowOf(py).count >= 0; }
+  // The runs of row py if it was worked out already; nothing if not.
+  std::optional<std::span<const Run>> knownRuns(int py) {
+    const Row& row = rowOf(py);
+    if (row.count < 0) {
+      return std::nullopt;
+    }
+    return std::span<const Run>{row.runs.data(), static_cast<std::size_t>(row.count)};
+  }
 
  private:
   // Four edges cross a row at most four times: two runs at most.
