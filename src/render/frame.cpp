@@ -1,6 +1,8 @@
 // Frame composition, as painter's order shows it, and the double-buffered presentation.
 #include "render/frame.hpp"
 
+#include <array>
+#include <cstdint>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -30,10 +32,31 @@ void paintSideWall(const World& world, PaintTarget& target, int i, int j) {
   }
 }
 
+// What each code shows, looked up once a frame rather than once a visit: the face's bitmap
+// for a layer-0 code, and whether a layer-1 code is a side wall.
+struct CodeLooks {
+  explicit CodeLooks(const ImageHolders& images) {
+    for (std::int32_t code = 0; code <= kHighestCode; ++code) {
+      const auto at = static_cast<std::size_t>(code);
+      bitmaps[at] = faceBitmap(images, faceOf(code));
+      sideWalls[at] = isSideWall(code);
+    }
+  }
+  const Image* bitmap(std::int32_t code) const {
+    return code >= 0 && code <= kHighestCode ? bitmaps[static_cast<std::size_t>(code)] : nullptr;
+  }
+  bool sideWall(std::int32_t code) const {
+    return code >= 0 && code <= kHighestCode && sideWalls[static_cast<std::size_t>(code)];
+  }
+  std::array<const Image*, kHighestCode + 1> bitmaps{};
+  std::array<bool, kHighestCode + 1> sideWalls{};
+};
+
 // The visits' paints from the last to the first, on the shapes kept.
 void paintVisitsBackwards(const World& world, const ImageHolders& images,
                           const std::vector<std::pair<int, int>>& visits, FrameShapes& shapes,
                           FrontToBack& painter) {
+  const CodeLooks looks(images);
   int bandRow = -1;
   bool facesHidden = false;
   bool sideWallsHidden = false;
@@ -47,8 +70,8 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
       facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
       sideWallsHidden = painter.rowsFull(bands.sideWalls.first, bands.sideWalls.second);
     }
-    const bool sideWall = !sideWallsHidden && isSideWall(world.labmap(i, j, 1));
-    const Image* bitmap = facesHidden ? nullptr : faceBitmap(images, faceOf(world.labmap(i, j, 0)));
+    const bool sideWall = !sideWallsHidden && looks.sideWall(world.labmap(i, j, 1));
+    const Image* bitmap = facesHidden ? nullptr : looks.bitmap(world.labmap(i, j, 0));
     if (!sideWall && bitmap == nullptr) {
       continue;
     }
