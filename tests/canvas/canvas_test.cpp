@@ -209,6 +209,80 @@ TEST(FrontToBack, EachPixelKeepsTheFirstPaintThatReachesIt) {
   }
 }
 
+TEST(FrontToBack, PicturesAndPolygonsGiveThePaintersOrderPixels) {
+  // Pictures that mostly share their rows, as the faces of a grid row do, lying left, right,
+  // inside, around and apart from those before, with polygons between: painted front to
+  // back, then the backdrop, they give what the paints in the other order give.
+  constexpr int kWidth = 150;
+  constexpr int kHeight = 40;
+  std::mt19937 random(7);
+  const auto pick = [&](int n) { return static_cast<float>(random() % static_cast<unsigned>(n)); };
+  Image backdrop(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      backdrop.set(x, y, rgb(1, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y)));
+    }
+  }
+  std::vector<Image> pictures;
+  for (int k = 0; k < 8; ++k) {
+    Image picture(k + 1, 3);
+    for (int x = 0; x <= k; ++x) {
+      for (int y = 0; y < 3; ++y) {
+        picture.set(x, y,
+                    rgb(2, static_cast<std::uint8_t>(k * 8 + x), static_cast<std::uint8_t>(y)));
+      }
+    }
+    pictures.push_back(picture);
+  }
+  RowCoverage coverage;
+  for (int round = 0; round < 200; ++round) {
+    struct Paint {
+      const Image* picture;  // none for a polygon
+      float x, y, w;
+      std::array<Point, 4> points;
+    };
+    std::vector<Paint> paints;
+    const float bandY = pick(kHeight) - 5.0f;
+    const float bandW = pick(30) + 0.5f;
+    for (int k = 0; k < 12; ++k) {
+      if (random() % 4 == 0) {
+        const auto at = [&] {
+          return Point{static_cast<int>(pick(kWidth + 20)) - 10,
+                       static_cast<int>(pick(kHeight + 10)) - 5};
+        };
+        paints.push_back({nullptr, 0, 0, 0, {at(), at(), at(), at()}});
+        continue;
+      }
+      const bool sameRows = random() % 5 != 0;
+      paints.push_back({&pictures[random() % pictures.size()],
+                        pick(kWidth + 40) - 20.25f,
+                        sameRows ? bandY : pick(kHeight) - 5.0f,
+                        sameRows ? bandW : pick(30) + 0.5f,
+                        {}});
+    }
+    Image fast(kWidth, kHeight);
+    FrontToBack painter(fast, coverage);
+    painter.setDrawColour(kRed);
+    for (const Paint& paint : paints) {
+      if (paint.picture != nullptr) {
+        painter.stretchPaint(*paint.picture, paint.x, paint.y, paint.w, paint.w);
+      } else {
+        painter.polygon(paint.points);
+      }
+    }
+    painter.finish(backdrop);
+    Image reference = backdrop;
+    for (auto paint = paints.rbegin(); paint != paints.rend(); ++paint) {
+      if (paint->picture != nullptr) {
+        stretchPaint(reference, *paint->picture, paint->x, paint->y, paint->w, paint->w);
+      } else {
+        fillPolygon(reference, paint->points, kRed);
+      }
+    }
+    ASSERT_TRUE(fast == reference) << "round " << round;
+  }
+}
+
 TEST(Raster, LevelAndUprightLinesAreTheWalksPixels) {
   for (const auto& [x1, y1, x2, y2] : {std::array<float, 4>{2.5f, 3.0f, -4.0f, 3.0f},
                                        {7.4f, 9.6f, 7.4f, -1.5f},
