@@ -14,9 +14,25 @@
 
 namespace quib {
 
+// ceil(v) clamped to [0, size], without a call into the maths library: within the range the
+// truncated value is the ceiling or one below it, and outside it the clamp decides alone.
+// Inline, as the rest here: a new eye height works out every shape's rows and columns anew.
+inline int clampedCeiling(double v, int size) {
+  if (!(v > 0.0)) {
+    return 0;
+  }
+  if (v >= static_cast<double>(size)) {
+    return size;
+  }
+  const int whole = static_cast<int>(v);
+  return static_cast<double>(whole) < v ? whole + 1 : whole;
+}
+
 // The first and one past the last pixel whose centre lies in [from, to), clipped to
 // [0, size).
-std::pair<int, int> coveredPixels(double from, double to, int size);
+inline std::pair<int, int> coveredPixels(double from, double to, int size) {
+  return {clampedCeiling(from - 0.5, size), clampedCeiling(to - 0.5, size)};
+}
 
 // A picture stretched into the rectangle (x, y, w, h): the target pixels whose centres lie
 // inside it, [x0, x1) x [y0, y1), and the source pixel under each.
@@ -30,7 +46,18 @@ class StretchMap {
   int sourceRow(int py) const { return sourceIndex(py, top_, h_, sourceHeight_); }
   int sourceColumn(int px) const { return sourceIndex(px, left_, w_, sourceWidth_); }
 
-  static int sourceIndex(int pixel, double origin, double extent, int size);
+  static int sourceIndex(int pixel, double origin, double extent, int size) {
+    // floor(at) clamped to [0, size - 1]: below 1 the clamp gives 0 whatever the floor, and
+    // from 0 on truncation is the floor.
+    const double at = (pixel + 0.5 - origin) / extent * size;
+    if (!(at >= 1.0)) {
+      return 0;
+    }
+    if (at >= static_cast<double>(size - 1)) {
+      return size - 1;
+    }
+    return static_cast<int>(at);
+  }
 
   int x0 = 0;
   int x1 = 0;
@@ -65,7 +92,7 @@ void forEachPolygonSpan(std::span<const Point> points, int py, int width, Span&&
   std::size_t count = 0;
   for (std::size_t k = 0; k < points.size(); ++k) {
     const Point& a = points[k];
-    const Point& b = points[(k + 1) % points.size()];
+    const Point& b = points[k + 1 == points.size() ? 0 : k + 1];  // no division a row
     const double ay = a.y;
     const double by = b.y;
     if ((ay <= centre && centre < by) || (by <= centre && centre < ay)) {
@@ -74,7 +101,15 @@ void forEachPolygonSpan(std::span<const Point> points, int py, int width, Span&&
       crossings[count++] = ax + (centre - ay) * (bx - ax) / (by - ay);
     }
   }
-  std::sort(crossings, crossings + count);
+  // Mostly two crossings, at most a few: sorted in place, as a general sort would.
+  for (std::size_t k = 1; k < count; ++k) {
+    const double crossing = crossings[k];
+    std::size_t at = k;
+    for (; at > 0 && crossing < crossings[at - 1]; --at) {
+      crossings[at] = crossings[at - 1];
+    }
+    crossings[at] = crossing;
+  }
   for (std::size_t k = 0; k + 1 < count; k += 2) {
     const auto [x0, x1] = coveredPixels(crossings[k], crossings[k + 1], width);
     if (x0 < x1) {
