@@ -176,6 +176,20 @@ void RowCoverage::claim(int y, const Columns& columns, Fill&& fill) {
 
 template <class Fill>
 void RowCoverage::claimRuns(int y, const Columns& columns, Word* row, int& painted, Fill& fill) {
+  if (painted == 0) {
+    // A row nothing has reached yet: all of the run is free, in one piece.
+    row[columns.first] |= columns.mask(columns.first);
+    for (unsigned w = columns.first + 1; w < columns.last; ++w) {
+      row[w] = ~Word{0};
+    }
+    row[columns.last] |= columns.mask(columns.last);
+    painted = columns.x1 - columns.x0;
+    fill(columns.x0, columns.x1);
+    if (painted == width_) {
+      markFull(y);
+    }
+    return;
+  }
   RunJoiner<Fill> runs{fill};
   for (unsigned w = columns.first; w <= columns.last; ++w) {
     const Word want = columns.mask(w);
