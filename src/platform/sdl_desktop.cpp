@@ -16,6 +16,7 @@
 #include "platform/quiet_stderr.hpp"
 #include "platform/sdl_support.hpp"
 #include "platform/sound.hpp"
+#include "platform/x11_errors.hpp"
 
 namespace quib {
 namespace {
@@ -140,6 +141,7 @@ class SdlDesktop final : public Desktop {
     // to choose how to present, which loads the GL drivers (Mesa, LLVM) where they are
     // installed: a quarter of a second at start, and buffers they never free.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    forgiveSendsToClosedWindows();
     {
       const QuietStderr quiet;
       video_.emplace(SDL_INIT_VIDEO);

@@ -46,7 +46,7 @@ if start_xvfb; then
   [ -n "$form2" ] && "$build/bin/close_window" "$form2"
   for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
   wait "$game"; status=$?; game=""
-  check "closing the launched start screen" 0 "$status"
+  check "closing the launched start screen ($(tr "\n" " " <"$work/launcher.log"))" 0 "$status"
 else
   echo "FAIL: Xvfb did not start: $(cat "$work/xvfb.log")"; failures=$((failures + 1))
 fi
