@@ -3,7 +3,6 @@
 // two paint exactly the same pixels.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
