@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "canvas/image.hpp"
+#include "canvas/prefetch.hpp"
 #include "canvas/spans.hpp"
 
 namespace quib {
@@ -23,6 +24,12 @@ class StretchedPicture {
   void forget() { picture_ = nullptr; }
 
   const StretchMap& map() const { return map_; }
+  // Asks for where the stretched rows lie, ahead of painting.
+  void prefetchRows() const {
+    if (!data_.empty()) {
+      prefetch(data_.data());
+    }
+  }
   bool empty() const { return map_.empty(); }
   // Whether this was stretched from `picture`, as it is now laid out in memory.
   bool isOf(const Image& picture) const {

@@ -60,7 +60,17 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
   int bandRow = -1;
   bool facesHidden = false;
   bool sideWallsHidden = false;
+  // Places are asked for some visits ahead and their shapes' rows a few less: long enough
+  // for the memory to answer, short enough that what came is still at hand when painted.
+  constexpr std::size_t kPlacesAhead = 8;
+  constexpr std::size_t kShapesAhead = 4;
   for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
+    if (k >= kPlacesAhead) {
+      shapes.prefetchPlace(world, visits[k - kPlacesAhead].first, visits[k - kPlacesAhead].second);
+    }
+    if (k >= kShapesAhead) {
+      shapes.prefetchShapes(world, visits[k - kShapesAhead].first, visits[k - kShapesAhead].second);
+    }
     const auto [i, j] = visits[k];
     // The faces, or the side walls, of a grid row whose pixel rows are all painted already
     // are passed over whole.

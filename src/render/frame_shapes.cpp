@@ -44,15 +44,15 @@ void FrameShapes::renew(Place& kept) const {
   kept.face.forget();
 }
 
-FrameShapes::Place& FrameShapes::newPlace(int dx, int dy) {
-  if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan) {
+FrameShapes::Place& FrameShapes::newPlace(const World& world, int i, int j) {
+  const std::size_t at = offsetOf(world, i, j);
+  if (at == kBeyond) {
     passing_ = Place{};
     return passing_;
   }
   if (places_.empty()) {
     places_.resize(static_cast<std::size_t>(kSpan) * kSpan);
   }
-  const std::size_t at = static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx);
   std::unique_ptr<Place>& kept = places_[at];
   if (!kept) {
     kept = std::make_unique<Place>();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "canvas/polygon_spans.hpp"
+#include "canvas/prefetch.hpp"
 #include "canvas/stretched_picture.hpp"
 #include "world/world.hpp"
 
@@ -36,22 +37,28 @@ class FrameShapes {
   };
   // The place of point (i, j), kept from the frames before or new.
   Place& place(const World& world, int i, int j) {
-    // With the viewer on whole places, i - X and j - Y are whole and exact.
-    const int dx = i - static_cast<int>(world.X) + kGridMax;
-    const int dy = j - static_cast<int>(world.Y) + kGridMax;
-    if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan || places_.empty()) {
-      return newPlace(dx, dy);
-    }
-    Place* kept =
-        places_[static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx)].get();
+    Place* kept = keptPlace(world, i, j);
     if (kept == nullptr) {
-      return newPlace(dx, dy);
+      return newPlace(world, i, j);
     }
     kept->lastFrame = frame_;
     if (kept->epoch != epoch_) {
       renew(*kept);
     }
     return *kept;
+  }
+  // Ask the memory for the kept place of point (i, j), and for the rows its shapes keep, a
+  // few visits before it is painted: kept places lie scattered in memory. They change nothing.
+  void prefetchPlace(const World& world, int i, int j) const {
+    if (const Place* kept = keptPlace(world, i, j)) {
+      prefetch(kept, sizeof(Place));
+    }
+  }
+  void prefetchShapes(const World& world, int i, int j) const {
+    if (const Place* kept = keptPlace(world, i, j)) {
+      kept->face.prefetchRows();
+      kept->sideWall.prefetchRows();
+    }
   }
   // The face of point (i, j) at its place, stretched from `picture`. Nothing covers a face
   // the projection cannot place.
@@ -86,7 +93,23 @@ class FrameShapes {
  private:
   static constexpr int kSpan = 2 * kGridMax + 1;  // offsets from the viewer, either way
 
-  Place& newPlace(int dx, int dy);
+  // The place kept for point (i, j), if there is one.
+  Place* keptPlace(const World& world, int i, int j) const {
+    const std::size_t at = offsetOf(world, i, j);
+    return at == kBeyond || places_.empty() ? nullptr : places_[at].get();
+  }
+  // Where point (i, j) is kept, by its offset from the viewer; kBeyond if beyond the offsets.
+  static constexpr std::size_t kBeyond = static_cast<std::size_t>(-1);
+  static std::size_t offsetOf(const World& world, int i, int j) {
+    // With the viewer on whole places, i - X and j - Y are whole and exact.
+    const int dx = i - static_cast<int>(world.X) + kGridMax;
+    const int dy = j - static_cast<int>(world.Y) + kGridMax;
+    if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan) {
+      return kBeyond;
+    }
+    return static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx);
+  }
+  Place& newPlace(const World& world, int i, int j);
   void renew(Place& kept) const;
   StretchedPicture& makeFace(Place& kept, const World& world, const Image& picture, int i, int j);
   PolygonSpans& makeSideWall(Place& kept, const World& world, int i, int j);
