@@ -8,6 +8,7 @@
 
 #include "canvas/fit.hpp"
 #include "canvas/front_to_back.hpp"
+#include "canvas/polygon_spans.hpp"
 #include "canvas/raster.hpp"
 #include "canvas/spans.hpp"
 
@@ -44,6 +45,17 @@ TEST(Raster, PolygonsFillByPixelCentresAndClip) {
     Image image(10, 10);
     fillPolygon(image, c.points, kRed);
     EXPECT_EQ(count(image, kRed), c.filled) << c.what;
+    // Kept row by row for painting front to back: the same pixels, and the shapes of no area
+    // here (upright, or a point) known to cover nothing before a row is worked out.
+    PolygonSpans spans(c.points, Size{10, 10});
+    EXPECT_EQ(spans.empty(), c.filled == 0) << c.what;
+    int kept = 0;
+    for (int y = spans.row0; !spans.empty() && y < spans.row1; ++y) {
+      for (const auto& [a, b] : spans.runs(y)) {
+        kept += b - a;
+      }
+    }
+    EXPECT_EQ(kept, c.filled) << c.what;
   }
 }
 
