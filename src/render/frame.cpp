@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -64,12 +65,13 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
   // for the memory to answer, short enough that what came is still at hand when painted.
   constexpr std::size_t kPlacesAhead = 8;
   constexpr std::size_t kShapesAhead = 4;
+  const std::span<FrameShapes::Place* const> kept = shapes.keptPlaces(world, visits);
   for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
     if (k >= kPlacesAhead) {
-      shapes.prefetchPlace(world, visits[k - kPlacesAhead].first, visits[k - kPlacesAhead].second);
+      FrameShapes::prefetchPlace(kept[k - kPlacesAhead]);
     }
     if (k >= kShapesAhead) {
-      shapes.prefetchShapes(world, visits[k - kShapesAhead].first, visits[k - kShapesAhead].second);
+      FrameShapes::prefetchShapes(kept[k - kShapesAhead]);
     }
     const auto [i, j] = visits[k];
     // The faces, or the side walls, of a grid row whose pixel rows are all painted already
@@ -85,7 +87,7 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
     if (!sideWall && bitmap == nullptr) {
       continue;
     }
-    FrameShapes::Place& place = shapes.place(world, i, j);
+    FrameShapes::Place& place = shapes.place(world, i, j, kept[k]);
     if (sideWall) {
       painter.fill(shapes.sideWall(place, world, i, j), kSideWallColour);
     }

@@ -33,6 +33,15 @@ void FrameShapes::endFrame() {
   kept_.resize(keep);
 }
 
+std::span<FrameShapes::Place* const> FrameShapes::keptPlaces(
+    const World& world, const std::vector<std::pair<int, int>>& visits) {
+  visitPlaces_.resize(visits.size());
+  for (std::size_t k = 0; k < visits.size(); ++k) {
+    visitPlaces_[k] = keptPlace(world, visits[k].first, visits[k].second);
+  }
+  return visitPlaces_;
+}
+
 void FrameShapes::forgetAll() {
   bands_.fill(std::nullopt);
   ++epoch_;

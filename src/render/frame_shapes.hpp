@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -35,11 +36,20 @@ class FrameShapes {
     StretchedPicture face;
     PolygonSpans sideWall;
   };
-  // The place of point (i, j), kept from the frames before or new.
-  Place& place(const World& world, int i, int j) {
-    Place* kept = keptPlace(world, i, j);
+  // The places kept for the points visited, in the order of the visits, null where none is
+  // kept yet: looked up in one pass, so that each visit looks its place up once, and so that
+  // they can be asked for from memory some visits before they are painted. They stay valid
+  // through the frame; only a null one may have been made since.
+  std::span<Place* const> keptPlaces(const World& world,
+                                     const std::vector<std::pair<int, int>>& visits);
+  // The place of point (i, j), kept from the frames before or new; `kept` is what
+  // keptPlaces gave for it.
+  Place& place(const World& world, int i, int j, Place* kept) {
     if (kept == nullptr) {
-      return newPlace(world, i, j);
+      kept = keptPlace(world, i, j);
+      if (kept == nullptr) {
+        return newPlace(world, i, j);
+      }
     }
     kept->lastFrame = frame_;
     if (kept->epoch != epoch_) {
@@ -47,15 +57,15 @@ class FrameShapes {
     }
     return *kept;
   }
-  // Ask the memory for the kept place of point (i, j), and for the rows its shapes keep, a
-  // few visits before it is painted: kept places lie scattered in memory. They change nothing.
-  void prefetchPlace(const World& world, int i, int j) const {
-    if (const Place* kept = keptPlace(world, i, j)) {
+  // Ask the memory for a kept place, and for the first rows its shapes keep: kept places lie
+  // scattered in memory. They change nothing.
+  static void prefetchPlace(const Place* kept) {
+    if (kept != nullptr) {
       prefetch(kept, sizeof(Place));
     }
   }
-  void prefetchShapes(const World& world, int i, int j) const {
-    if (const Place* kept = keptPlace(world, i, j)) {
+  static void prefetchShapes(const Place* kept) {
+    if (kept != nullptr) {
       kept->face.prefetchRows();
       kept->sideWall.prefetchRows();
     }
@@ -118,6 +128,7 @@ class FrameShapes {
 
   std::vector<std::unique_ptr<Place>> places_;        // by offset from the viewer, row by row
   std::vector<std::size_t> kept_;                     // the offsets that hold a place
+  std::vector<Place*> visitPlaces_;                   // keptPlaces', kept for memory
   std::array<std::optional<RowBands>, kSpan> bands_;  // by row offset
   Place passing_;  // a place beyond the offsets kept, worked out each time
   std::uint32_t frame_ = 0;
