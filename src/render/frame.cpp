@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -53,6 +52,44 @@ struct CodeLooks {
   std::array<bool, kHighestCode + 1> sideWalls{};
 };
 
+// The visits' kept places, each looked up some visits before it is painted and asked for
+// from memory, its shapes' rows a few visits later: long enough for the memory to answer,
+// short enough that what came is still at hand when painted, and no more lookups than the
+// visits painted need when the surface fills early.
+class PlacesAhead {
+ public:
+  PlacesAhead(const std::vector<std::pair<int, int>>& visits, const FrameShapes& shapes)
+      : visits_(visits), shapes_(shapes) {
+    for (std::size_t k = visits.size(); k-- > 0 && k + kPlacesAhead >= visits.size();) {
+      lookUp(k);
+    }
+  }
+  // The kept place of visit k, the visits taken from the last down; looks ahead for the
+  // visits to come.
+  FrameShapes::Place* take(std::size_t k) {
+    FrameShapes::Place* const kept = ring_[k % kPlacesAhead];
+    if (k >= kPlacesAhead) {
+      lookUp(k - kPlacesAhead);
+    }
+    if (k >= kShapesAhead) {
+      FrameShapes::prefetchShapes(ring_[(k - kShapesAhead) % kPlacesAhead]);
+    }
+    return kept;
+  }
+
+ private:
+  static constexpr std::size_t kPlacesAhead = 8;
+  static constexpr std::size_t kShapesAhead = 4;
+  void lookUp(std::size_t k) {
+    FrameShapes::Place* kept = shapes_.keptPlace(visits_[k].first, visits_[k].second);
+    FrameShapes::prefetchPlace(kept);
+    ring_[k % kPlacesAhead] = kept;
+  }
+  const std::vector<std::pair<int, int>>& visits_;
+  const FrameShapes& shapes_;
+  std::array<FrameShapes::Place*, kPlacesAhead> ring_{};  // by visit number
+};
+
 // The visits' paints from the last to the first, on the shapes kept.
 void paintVisitsBackwards(const World& world, const ImageHolders& images,
                           const std::vector<std::pair<int, int>>& visits, FrameShapes& shapes,
@@ -61,18 +98,9 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
   int bandRow = -1;
   bool facesHidden = false;
   bool sideWallsHidden = false;
-  // Places are asked for some visits ahead and their shapes' rows a few less: long enough
-  // for the memory to answer, short enough that what came is still at hand when painted.
-  constexpr std::size_t kPlacesAhead = 8;
-  constexpr std::size_t kShapesAhead = 4;
-  const std::span<FrameShapes::Place* const> kept = shapes.keptPlaces(world, visits);
+  PlacesAhead ahead(visits, shapes);
   for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
-    if (k >= kPlacesAhead) {
-      FrameShapes::prefetchPlace(kept[k - kPlacesAhead]);
-    }
-    if (k >= kShapesAhead) {
-      FrameShapes::prefetchShapes(kept[k - kShapesAhead]);
-    }
+    FrameShapes::Place* const kept = ahead.take(k);
     const auto [i, j] = visits[k];
     // The faces, or the side walls, of a grid row whose pixel rows are all painted already
     // are passed over whole.
@@ -87,7 +115,7 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
     if (!sideWall && bitmap == nullptr) {
       continue;
     }
-    FrameShapes::Place& place = shapes.place(world, i, j, kept[k]);
+    FrameShapes::Place& place = shapes.place(world, i, j, kept);
     if (sideWall) {
       painter.fill(shapes.sideWall(place, world, i, j), kSideWallColour);
     }

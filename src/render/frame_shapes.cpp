@@ -17,6 +17,8 @@ void FrameShapes::beginFrame(const World& world, Size surface) {
     h_ = world.h;
     surface_ = surface;
   }
+  viewerX_ = static_cast<int>(world.X);
+  viewerY_ = static_cast<int>(world.Y);
   ++frame_;
 }
 
@@ -31,15 +33,6 @@ void FrameShapes::endFrame() {
     }
   }
   kept_.resize(keep);
-}
-
-std::span<FrameShapes::Place* const> FrameShapes::keptPlaces(
-    const World& world, const std::vector<std::pair<int, int>>& visits) {
-  visitPlaces_.resize(visits.size());
-  for (std::size_t k = 0; k < visits.size(); ++k) {
-    visitPlaces_[k] = keptPlace(world, visits[k].first, visits[k].second);
-  }
-  return visitPlaces_;
 }
 
 void FrameShapes::forgetAll() {

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -36,17 +35,20 @@ class FrameShapes {
     StretchedPicture face;
     PolygonSpans sideWall;
   };
-  // The places kept for the points visited, in the order of the visits, null where none is
-  // kept yet: looked up in one pass, so that each visit looks its place up once, and so that
-  // they can be asked for from memory some visits before they are painted. They stay valid
-  // through the frame; only a null one may have been made since.
-  std::span<Place* const> keptPlaces(const World& world,
-                                     const std::vector<std::pair<int, int>>& visits);
-  // The place of point (i, j), kept from the frames before or new; `kept` is what
-  // keptPlaces gave for it.
+  // The place kept for point (i, j) in this frame, if there is one. It stays where it is
+  // through the frame.
+  Place* keptPlace(int i, int j) const {
+    if (places_.empty()) {
+      return nullptr;
+    }
+    const std::size_t at = offsetOf(i - viewerX_, j - viewerY_);
+    return at == kBeyond ? nullptr : places_[at].get();
+  }
+  // The place of point (i, j), kept from the frames before or new; `kept` is what keptPlace
+  // gave for it earlier in the frame.
   Place& place(const World& world, int i, int j, Place* kept) {
     if (kept == nullptr) {
-      kept = keptPlace(world, i, j);
+      kept = keptPlace(i, j);
       if (kept == nullptr) {
         return newPlace(world, i, j);
       }
@@ -103,17 +105,15 @@ class FrameShapes {
  private:
   static constexpr int kSpan = 2 * kGridMax + 1;  // offsets from the viewer, either way
 
-  // The place kept for point (i, j), if there is one.
-  Place* keptPlace(const World& world, int i, int j) const {
-    const std::size_t at = offsetOf(world, i, j);
-    return at == kBeyond || places_.empty() ? nullptr : places_[at].get();
-  }
   // Where point (i, j) is kept, by its offset from the viewer; kBeyond if beyond the offsets.
   static constexpr std::size_t kBeyond = static_cast<std::size_t>(-1);
   static std::size_t offsetOf(const World& world, int i, int j) {
     // With the viewer on whole places, i - X and j - Y are whole and exact.
-    const int dx = i - static_cast<int>(world.X) + kGridMax;
-    const int dy = j - static_cast<int>(world.Y) + kGridMax;
+    return offsetOf(i - static_cast<int>(world.X), j - static_cast<int>(world.Y));
+  }
+  static std::size_t offsetOf(int fromViewerX, int fromViewerY) {
+    const int dx = fromViewerX + kGridMax;
+    const int dy = fromViewerY + kGridMax;
     if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan) {
       return kBeyond;
     }
@@ -128,10 +128,11 @@ class FrameShapes {
 
   std::vector<std::unique_ptr<Place>> places_;        // by offset from the viewer, row by row
   std::vector<std::size_t> kept_;                     // the offsets that hold a place
-  std::vector<Place*> visitPlaces_;                   // keptPlaces', kept for memory
   std::array<std::optional<RowBands>, kSpan> bands_;  // by row offset
   Place passing_;  // a place beyond the offsets kept, worked out each time
   std::uint32_t frame_ = 0;
+  int viewerX_ = 0;  // the frame's viewer's place, whole
+  int viewerY_ = 0;
   // Forgetting everything starts a new epoch: the places stay, with their memory, and are
   // worked out anew as each is next needed.
   std::uint32_t epoch_ = 0;
