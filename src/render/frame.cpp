@@ -115,7 +115,7 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
     if (!sideWall && bitmap == nullptr) {
       continue;
     }
-    FrameShapes::Place& place = shapes.place(world, i, j, kept);
+    FrameShapes::Place& place = shapes.place(i, j, kept);
     if (sideWall) {
       painter.fill(shapes.sideWall(place, world, i, j), kSideWallColour);
     }

@@ -46,8 +46,8 @@ void FrameShapes::renew(Place& kept) const {
   kept.face.forget();
 }
 
-FrameShapes::Place& FrameShapes::newPlace(const World& world, int i, int j) {
-  const std::size_t at = offsetOf(world, i, j);
+FrameShapes::Place& FrameShapes::newPlace(int i, int j) {
+  const std::size_t at = offsetOf(i, j);
   if (at == kBeyond) {
     passing_ = Place{};
     return passing_;

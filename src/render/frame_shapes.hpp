@@ -41,16 +41,16 @@ class FrameShapes {
     if (places_.empty()) {
       return nullptr;
     }
-    const std::size_t at = offsetOf(i - viewerX_, j - viewerY_);
+    const std::size_t at = offsetOf(i, j);
     return at == kBeyond ? nullptr : places_[at].get();
   }
   // The place of point (i, j), kept from the frames before or new; `kept` is what keptPlace
   // gave for it earlier in the frame.
-  Place& place(const World& world, int i, int j, Place* kept) {
+  Place& place(int i, int j, Place* kept) {
     if (kept == nullptr) {
       kept = keptPlace(i, j);
       if (kept == nullptr) {
-        return newPlace(world, i, j);
+        return newPlace(i, j);
       }
     }
     kept->lastFrame = frame_;
@@ -107,19 +107,16 @@ class FrameShapes {
 
   // Where point (i, j) is kept, by its offset from the viewer; kBeyond if beyond the offsets.
   static constexpr std::size_t kBeyond = static_cast<std::size_t>(-1);
-  static std::size_t offsetOf(const World& world, int i, int j) {
-    // With the viewer on whole places, i - X and j - Y are whole and exact.
-    return offsetOf(i - static_cast<int>(world.X), j - static_cast<int>(world.Y));
-  }
-  static std::size_t offsetOf(int fromViewerX, int fromViewerY) {
-    const int dx = fromViewerX + kGridMax;
-    const int dy = fromViewerY + kGridMax;
+  // With the viewer on whole places, i - X and j - Y are whole and exact.
+  std::size_t offsetOf(int i, int j) const {
+    const int dx = i - viewerX_ + kGridMax;
+    const int dy = j - viewerY_ + kGridMax;
     if (dx < 0 || dx >= kSpan || dy < 0 || dy >= kSpan) {
       return kBeyond;
     }
     return static_cast<std::size_t>(dy) * kSpan + static_cast<std::size_t>(dx);
   }
-  Place& newPlace(const World& world, int i, int j);
+  Place& newPlace(int i, int j);
   void renew(Place& kept) const;
   StretchedPicture& makeFace(Place& kept, const World& world, const Image& picture, int i, int j);
   PolygonSpans& makeSideWall(Place& kept, const World& world, int i, int j);
