@@ -59,14 +59,17 @@ struct CodeLooks {
 class PlacesAhead {
  public:
   PlacesAhead(const std::vector<std::pair<int, int>>& visits, const FrameShapes& shapes)
-      : visits_(visits), shapes_(shapes) {
-    for (std::size_t k = visits.size(); k-- > 0 && k + kPlacesAhead >= visits.size();) {
+      : visits_(visits), shapes_(shapes), any_(shapes.anyKept()) {
+    for (std::size_t k = visits.size(); any_ && k-- > 0 && k + kPlacesAhead >= visits.size();) {
       lookUp(k);
     }
   }
   // The kept place of visit k, the visits taken from the last down; looks ahead for the
   // visits to come.
   FrameShapes::Place* take(std::size_t k) {
+    if (!any_) {  // nothing to look up: an empty level costs what it did without looking ahead
+      return nullptr;
+    }
     FrameShapes::Place* const kept = ring_[k % kPlacesAhead];
     if (k >= kPlacesAhead) {
       lookUp(k - kPlacesAhead);
@@ -87,6 +90,7 @@ class PlacesAhead {
   }
   const std::vector<std::pair<int, int>>& visits_;
   const FrameShapes& shapes_;
+  bool any_;  // whether any place was kept when the frame began
   std::array<FrameShapes::Place*, kPlacesAhead> ring_{};  // by visit number
 };
 

@@ -35,6 +35,8 @@ class FrameShapes {
     StretchedPicture face;
     PolygonSpans sideWall;
   };
+  // Whether any place is kept.
+  bool anyKept() const { return !kept_.empty(); }
   // The place kept for point (i, j) in this frame, if there is one. It stays where it is
   // through the frame.
   Place* keptPlace(int i, int j) const {
