@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -59,17 +60,14 @@ struct CodeLooks {
 class PlacesAhead {
  public:
   PlacesAhead(const std::vector<std::pair<int, int>>& visits, const FrameShapes& shapes)
-      : visits_(visits), shapes_(shapes), any_(shapes.anyKept()) {
-    for (std::size_t k = visits.size(); any_ && k-- > 0 && k + kPlacesAhead >= visits.size();) {
+      : visits_(visits), shapes_(shapes) {
+    for (std::size_t k = visits.size(); k-- > 0 && k + kPlacesAhead >= visits.size();) {
       lookUp(k);
     }
   }
   // The kept place of visit k, the visits taken from the last down; looks ahead for the
   // visits to come.
   FrameShapes::Place* take(std::size_t k) {
-    if (!any_) {  // nothing to look up: an empty level costs what it did without looking ahead
-      return nullptr;
-    }
     FrameShapes::Place* const kept = ring_[k % kPlacesAhead];
     if (k >= kPlacesAhead) {
       lookUp(k - kPlacesAhead);
@@ -90,11 +88,12 @@ class PlacesAhead {
   }
   const std::vector<std::pair<int, int>>& visits_;
   const FrameShapes& shapes_;
-  bool any_;  // whether any place was kept when the frame began
   std::array<FrameShapes::Place*, kPlacesAhead> ring_{};  // by visit number
 };
 
-// The visits' paints from the last to the first, on the shapes kept.
+// The visits' paints from the last to the first, on the shapes kept; looking ahead for the
+// kept places only where there are any, so that an empty level pays nothing for it.
+template <bool kLookAhead>
 void paintVisitsBackwards(const World& world, const ImageHolders& images,
                           const std::vector<std::pair<int, int>>& visits, FrameShapes& shapes,
                           FrontToBack& painter) {
@@ -102,9 +101,15 @@ void paintVisitsBackwards(const World& world, const ImageHolders& images,
   int bandRow = -1;
   bool facesHidden = false;
   bool sideWallsHidden = false;
-  PlacesAhead ahead(visits, shapes);
+  std::optional<PlacesAhead> ahead;
+  if constexpr (kLookAhead) {
+    ahead.emplace(visits, shapes);
+  }
   for (std::size_t k = visits.size(); k-- > 0 && !painter.full();) {
-    FrameShapes::Place* const kept = ahead.take(k);
+    FrameShapes::Place* kept = nullptr;
+    if constexpr (kLookAhead) {
+      kept = ahead->take(k);
+    }
     const auto [i, j] = visits[k];
     // The faces, or the side walls, of a grid row whose pixel rows are all painted already
     // are passed over whole.
@@ -148,7 +153,11 @@ void WindowN(const World& world, const ImageHolders& images, ViewPair& views, in
   walkFrame(world, [&](int i, int j) { views.visits.emplace_back(i, j); });
   views.shapes.beginFrame(world, Size{surface.pixels().width(), surface.pixels().height()});
   surface.composeFrontToBack([&](FrontToBack& painter) {
-    paintVisitsBackwards(world, images, views.visits, views.shapes, painter);
+    if (views.shapes.anyKept()) {
+      paintVisitsBackwards<true>(world, images, views.visits, views.shapes, painter);
+    } else {
+      paintVisitsBackwards<false>(world, images, views.visits, views.shapes, painter);
+    }
   });
   views.shapes.endFrame();
 }
