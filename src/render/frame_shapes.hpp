@@ -47,7 +47,8 @@ class FrameShapes {
     return at == kBeyond ? nullptr : places_[at].get();
   }
   // The place of point (i, j), kept from the frames before or new; `kept` is what keptPlace
-  // gave for it earlier in the frame.
+  // gave for it earlier in the frame, or null. A null one is looked up again: the place may
+  // have been made since, by an earlier visit of the same point.
   Place& place(int i, int j, Place* kept) {
     if (kept == nullptr) {
       kept = keptPlace(i, j);
@@ -107,8 +108,8 @@ class FrameShapes {
  private:
   static constexpr int kSpan = 2 * kGridMax + 1;  // offsets from the viewer, either way
 
+  static constexpr std::size_t kBeyond = static_cast<std::size_t>(-1);  // no offset kept
   // Where point (i, j) is kept, by its offset from the viewer; kBeyond if beyond the offsets.
-  static constexpr std::size_t kBeyond = static_cast<std::size_t>(-1);
   // With the viewer on whole places, i - X and j - Y are whole and exact.
   std::size_t offsetOf(int i, int j) const {
     const int dx = i - viewerX_ + kGridMax;
