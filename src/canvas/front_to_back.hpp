@@ -135,9 +135,21 @@ class FrontToBack final : public PaintTarget {
   void finish(const Image& backdrop);
 
  private:
+  // The faces of one grid row share their rows, and each overlaps its neighbours by half:
+  // the columns they have painted on all of those rows so far, joined while they meet.
+  struct FaceBand {
+    int x0 = 0;
+    int x1 = 0;
+    int y0 = 0;
+    int y1 = 0;
+  };
+  // The columns of a face not yet painted by the band it joins, at one end or the other.
+  std::pair<int, int> columnsToClaim(const StretchMap& map);
+
   Image& target_;
   RowCoverage& coverage_;
   Rgb drawColour_ = 0;
+  FaceBand band_;
 };
 
 inline RowCoverage::Columns::Columns(int x0, int x1)
