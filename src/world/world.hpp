@@ -1,8 +1,10 @@
 // The game's world: the level grid, the viewer and the view-cone rows, owned in one object.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -61,6 +63,21 @@ inline std::optional<int> gridIndex(float position) {
     return static_cast<int>(*index);
   }
   return std::nullopt;
+}
+
+// The grid indices from `low` to `high`: the whole numbers in both [low, high] and 0..100,
+// as first..last (empty when first > last).
+struct GridSpan {
+  int first = 0;
+  int last = -1;
+};
+inline GridSpan gridSpan(float low, float high) {
+  // Clamped as floats first: the bounds may lie anywhere a float reaches, or be no number.
+  constexpr auto kBelow = -1.0f;
+  constexpr auto kAbove = static_cast<float>(kGridMax + 1);
+  const float from = low >= kBelow ? std::min(std::ceil(low), kAbove) : kBelow;
+  const float to = high <= kAbove ? std::max(std::floor(high), kBelow) : kAbove;
+  return {std::max(0, static_cast<int>(from)), std::min(kGridMax, static_cast<int>(to))};
 }
 
 // The view-cone rows for the viewer's place, each clamped to the extent, as the key handler

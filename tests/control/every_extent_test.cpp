@@ -1,0 +1,59 @@
+// Levels of every extent the level file reads, negative ones down to -2^31 among them, played
+// through the whole key chain: every key ends, and a level without points shows only the
+// backdrop, turned or not.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/box_text.hpp"
+#include "control/key_handler.hpp"
+#include "world/key_codes.hpp"
+
+namespace quib {
+namespace {
+
+TEST(EveryExtent, LevelsWithoutPointsPlayAndShowOnlyTheBackdrop) {
+  const BoxText text;
+  const Image backdrop(521, 521, rgb(60, 60, 80));
+  ViewSurface bare;
+  bare.setBackdrop(backdrop);
+  bare.clear();
+  // Past -2^24 a float no longer counts on by one; turned, such levels put the viewer there.
+  const int extents[] = {-2147483647 - 1, -16777217, -16777216, -16777215, -8388609, -101, -1};
+  const std::vector<std::vector<std::int16_t>> games = {
+      {vk::kNumpad4, vk::kNumpad4},
+      {vk::kNumpad4, vk::kUp, vk::kNumpad4},
+      {vk::kNumpad6, vk::kNumpad6, vk::kNumpad8, vk::kNumpad8, vk::kLeft, vk::kRight, vk::kDown},
+      {vk::kNumpad4, vk::kNumpad4, vk::kNumpad4, vk::kNumpad6, vk::kNumpad4, vk::kSpace},
+  };
+  for (const int n : extents) {
+    for (const auto& keys : games) {
+      auto world = std::make_unique<World>();
+      placeViewer(*world, n);
+      const ImageHolders images{Image(8, 8, rgb(200, 0, 0)), Image(8, 8, rgb(0, 200, 0)),
+                                Image(8, 8, rgb(0, 0, 200)), Image(8, 8, rgb(200, 200, 0))};
+      auto views = std::make_unique<ViewPair>();
+      for (ViewSurface& surface : views->Picture1) {
+        surface.setBackdrop(backdrop);
+      }
+      views->Picture1[0].setVisible(true);
+      world->N = views->Picture1[0].extent();
+      WindowSurface own(text);
+      PlanMap plan(text);
+      std::string played;
+      for (const std::int16_t key : keys) {
+        played += " " + std::to_string(key);
+        ASSERT_EQ(Picture1_KeyDown(*world, images, *views, own, plan, key), KeyAction::kDone)
+            << "extent " << n << ", keys" << played;
+      }
+      const ViewSurface& shown = views->Picture1[views->Picture1[0].visible() ? 0 : 1];
+      EXPECT_TRUE(shown.pixels() == bare.pixels())
+          << "extent " << n << ", keys" << played << ": the view shows more than the backdrop";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quib
