@@ -95,16 +95,29 @@ void warnOfUnknownCodes(const std::string& path, const quib::Labmap& labmap, int
   }
 }
 
-// Reads the level or says why not; the viewer is placed as the game places it.
-std::unique_ptr<quib::World> load(const std::string& path, int& n) {
+// What the game would make of a level that reads well but may not be what was meant.
+void warnOfOddities(const std::string& path, const quib::LevelRead& level) {
+  if (level.n < 0) {
+    std::cerr << "quib-level: warning: " << path << ": extent " << level.n
+              << ": no points; the game shows only the backdrop\n";
+  }
+  if (level.valuesAfter > 0) {
+    std::cerr << "quib-level: warning: " << path << ": " << level.valuesAfter
+              << (level.valuesAfter == 1 ? " value" : " values")
+              << " after the last point: is the extent right?\n";
+  }
+}
+
+// Reads the level or says why not; the viewer is placed as the game places it. With
+// `toTheEnd` the whole file is read, for what follows the level.
+std::unique_ptr<quib::World> load(const std::string& path, bool toTheEnd, quib::LevelRead& level) {
   auto world = std::make_unique<quib::World>();
-  const quib::LevelRead level = quib::readLevel(path, world->labmap);
+  level = quib::readLevel(path, world->labmap, toTheEnd);
   if (!level.ok()) {
     std::cerr << "quib-level: " << level.error << '\n';
     return nullptr;
   }
-  n = level.n;
-  quib::placeViewer(*world, n);
+  quib::placeViewer(*world, level.n);
   return world;
 }
 
@@ -120,9 +133,11 @@ int flushed(const char* what) {
 
 using Rest = std::vector<std::string_view>;
 
-int check(const std::string& path, quib::World& world, int n, const Rest& /*rest*/) {
-  std::cout << summary(path, world.labmap, n) << '\n';
-  warnOfUnknownCodes(path, world.labmap, n);
+int check(const std::string& path, quib::World& world, const quib::LevelRead& level,
+          const Rest& /*rest*/) {
+  std::cout << summary(path, world.labmap, level.n) << '\n';
+  warnOfOddities(path, level);
+  warnOfUnknownCodes(path, world.labmap, level.n);
   return flushed("the summary");
 }
 
@@ -135,7 +150,8 @@ std::string turnsError(const Rest& rest) {
   return {};
 }
 
-int turn(const std::string& /*path*/, quib::World& world, int n, const Rest& rest) {
+int turn(const std::string& /*path*/, quib::World& world, const quib::LevelRead& level,
+         const Rest& rest) {
   for (const std::string_view word : rest) {
     if (word == "left") {
       quib::LeftRound(world);
@@ -143,12 +159,13 @@ int turn(const std::string& /*path*/, quib::World& world, int n, const Rest& res
       quib::RightRound(world);
     }
   }
-  quib::writeLevel(std::cout, world.labmap, n);
+  quib::writeLevel(std::cout, world.labmap, level.n);
   return flushed("the turned level");
 }
 
-int show(const std::string& path, quib::World& world, int n, const Rest& /*rest*/) {
-  const quib::Drawing drawing = quib::drawLevel(world.labmap, n);
+int show(const std::string& path, quib::World& world, const quib::LevelRead& level,
+         const Rest& /*rest*/) {
+  const quib::Drawing drawing = quib::drawLevel(world.labmap, level.n);
   if (!drawing.ok()) {
     std::cerr << "quib-level: " << path << ": " << drawing.error << '\n';
     return 1;
@@ -164,7 +181,8 @@ struct LevelCommand {
   std::size_t fewest;
   std::size_t most;
   std::string (*wordsError)(const Rest& rest);
-  int (*run)(const std::string& path, quib::World& world, int n, const Rest& rest);
+  int (*run)(const std::string& path, quib::World& world, const quib::LevelRead& level,
+             const Rest& rest);
 };
 
 constexpr std::size_t kAny = 1000;
@@ -185,9 +203,9 @@ int runLevelCommand(const LevelCommand& command, const Rest& args) {
     }
   }
   const std::string path(args[0]);
-  int n = 0;
-  const auto world = load(path, n);
-  return world ? command.run(path, *world, n, rest) : 1;
+  quib::LevelRead level;
+  const auto world = load(path, command.run == check, level);
+  return world ? command.run(path, *world, level, rest) : 1;
 }
 
 int draw(const Rest& args) {

@@ -107,6 +107,10 @@ std::string shapeError(const std::vector<DrawnRow>& rows, const std::string& nam
 
 Drawing drawLevel(const Labmap& labmap, int n) {
   Drawing drawing;
+  // A negative extent has no points: its drawing is empty.
+  if (n < 0) {
+    return drawing;
+  }
   drawing.text = columnNumbers(n);
   for (int j = n; j >= 0; --j) {
     drawing.text += rowNumber(j);

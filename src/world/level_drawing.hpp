@@ -17,7 +17,7 @@ struct Drawing {
   bool ok() const { return error.empty(); }
 };
 
-// The drawing of the level of extent n (0 to 100).
+// The drawing of the level of extent n (up to 100); empty for a negative extent.
 Drawing drawLevel(const Labmap& labmap, int n);
 
 // Reads a drawing into `labmap`: margins, blanks at the ends of lines, empty lines and comment

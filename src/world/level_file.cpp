@@ -190,7 +190,7 @@ std::string levelPath(const std::string& workingDirectory) {
 // Mended: the game read a level with no checks, so junk in a file became codes and a short
 // file was half loaded. Here a bad file ends start-up with one line naming the file, the place
 // and the text found, and the grid is only written once the whole level has been read.
-LevelRead readLevel(const std::string& path, Labmap& labmap) {
+LevelRead readLevel(const std::string& path, Labmap& labmap, bool countValuesAfter) {
   InputFile file(path);
   if (!file.ok()) {
     return {0, "cannot open level file " + path + ": " + file.error()};
@@ -223,8 +223,12 @@ LevelRead readLevel(const std::string& path, Labmap& labmap) {
       }
     }
   }
+  long after = 0;
+  while (countValuesAfter && scanner.next().kind == Value::Kind::kNumber) {
+    ++after;
+  }
   labmap = *loaded;
-  return {n, {}};
+  return {n, {}, after};
 }
 
 }  // namespace quib

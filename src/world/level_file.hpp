@@ -13,13 +13,17 @@ namespace quib {
 struct LevelRead {
   int n = 0;
   std::string error;
+  // Values after the last one the level needs, which the game never reads; counted only when
+  // asked for, up to the end or the first field that is no value.
+  long valuesAfter = 0;
 
   bool ok() const { return error.empty(); }
 };
 
 // Reads the level at `path` into `labmap`. Values are whole numbers separated by commas or
-// line ends; the grid is only written once the whole level has been read.
-LevelRead readLevel(const std::string& path, Labmap& labmap);
+// line ends; the grid is only written once the whole level has been read. With
+// `countValuesAfter` the rest of the file is read too, for what follows the level.
+LevelRead readLevel(const std::string& path, Labmap& labmap, bool countValuesAfter = false);
 
 // Writes the level of extent n in the file's own order, one column per line, so that it
 // reads back as it is.

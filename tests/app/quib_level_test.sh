@@ -45,6 +45,26 @@ check "check warns of codes the game does not draw" \
   "0: quib-level: warning: $work/nine.dat: point (0, 0) holds code 9 in layer 0, which the game does not draw" \
   "$status: $out"
 
+# A negative extent reads no codes: every command takes it, whatever its size, and check
+# says what the game will show. Values the extent leaves over are named, as the game ignores
+# them.
+for extent in -4 -2147483648; do
+  echo "$extent" >"$work/negative.dat"
+  out=$("$bin/quib-level" check "$work/negative.dat" 2>&1 >/dev/null); status=$?
+  check "check, extent $extent" \
+    "0: quib-level: warning: $work/negative.dat: extent $extent: no points; the game shows only the backdrop" \
+    "$status: $out"
+  out=$("$bin/quib-level" show "$work/negative.dat" 2>&1); status=$?
+  check "show, extent $extent: an empty drawing" "0: " "$status: $out"
+  out=$("$bin/quib-level" turn "$work/negative.dat" left right left 2>&1); status=$?
+  check "turn, extent $extent" "0: $extent" "$status: $out"
+done
+"$bin/quib-level" new 7 | sed '1s/.*/6/' >"$work/extent6.dat"
+out=$("$bin/quib-level" check "$work/extent6.dat" 2>&1 >/dev/null); status=$?
+check "check: values after the last point" \
+  "0: quib-level: warning: $work/extent6.dat: 30 values after the last point: is the extent right?" \
+  "$status: $out"
+
 # New levels: empty, or walled all round.
 check "new" "$(printf '1\n0,0,0,0\n0,0,0,0')" "$("$bin/quib-level" new 1)"
 "$bin/quib-level" new 3 --border >"$work/border.dat"
