@@ -50,27 +50,19 @@ struct Ends {
 };
 
 std::optional<Ends> pixelEnds(float x1, float y1, float x2, float y2) {
-  const auto ax = roundToInt(x1, -kReach, kReach);
-  const auto ay = roundToInt(y1, -kReach, kReach);
-  const auto bx = roundToInt(x2, -kReach, kReach);
-  const auto by = roundToInt(y2, -kReach, kReach);
+  const auto ax = pixelOf(x1);
+  const auto ay = pixelOf(y1);
+  const auto bx = pixelOf(x2);
+  const auto by = pixelOf(y2);
   if (!ax || !ay || !bx || !by) {
     return std::nullopt;
   }
   return Ends{*ax, *ay, *bx, *by};
 }
 
-struct Box {
-  std::int64_t left, top, right, bottom;
-};
-
-std::optional<Box> boxOf(float x1, float y1, float x2, float y2) {
-  const auto ends = pixelEnds(x1, y1, x2, y2);
-  if (!ends) {
-    return std::nullopt;
-  }
-  return Box{std::min(ends->x1, ends->x2), std::min(ends->y1, ends->y2),
-             std::max(ends->x1, ends->x2), std::max(ends->y1, ends->y2)};
+PixelBox boxAround(const Ends& ends) {
+  return {std::min(ends.x1, ends.x2), std::min(ends.y1, ends.y2), std::max(ends.x1, ends.x2),
+          std::max(ends.y1, ends.y2)};
 }
 
 // Walks from the first point to the second (Bresenham), keeping the direction given.
@@ -131,45 +123,52 @@ void fillPolygon(Image& target, std::span<const Point> points, Rgb colour) {
   }
 }
 
+std::optional<std::int64_t> pixelOf(float v) {
+  return roundToInt(v, -kReach, kReach);
+}
+
+void fillPixelBox(Image& target, const PixelBox& box, Rgb colour) {
+  if (box.left == box.right) {
+    fillColumn(target, box.left, box.top, box.bottom, colour);
+    return;
+  }
+  for (std::int64_t y = std::max<std::int64_t>(box.top, 0);
+       y <= std::min<std::int64_t>(box.bottom, target.height() - 1); ++y) {
+    fillRun(target, y, box.left, box.right, colour);
+  }
+}
+
+void outlinePixelBox(Image& target, const PixelBox& box, Rgb colour) {
+  fillRun(target, box.top, box.left, box.right, colour);
+  fillRun(target, box.bottom, box.left, box.right, colour);
+  fillColumn(target, box.left, box.top, box.bottom, colour);
+  fillColumn(target, box.right, box.top, box.bottom, colour);
+}
+
 void drawLine(Image& target, float x1, float y1, float x2, float y2, Rgb colour) {
   const auto ends = pixelEnds(x1, y1, x2, y2);
   if (!ends) {
     return;
   }
-  // A level's plan is all level and upright lines: those are runs of pixels, the same ones
-  // the walk below would plot.
-  if (ends->y1 == ends->y2) {
-    fillRun(target, ends->y1, std::min(ends->x1, ends->x2), std::max(ends->x1, ends->x2), colour);
-    return;
-  }
-  if (ends->x1 == ends->x2) {
-    fillColumn(target, ends->x1, std::min(ends->y1, ends->y2), std::max(ends->y1, ends->y2),
-               colour);
+  // A level's plan is all level and upright lines: those are boxes a pixel high or wide, the
+  // same pixels the walk below would plot.
+  if (ends->y1 == ends->y2 || ends->x1 == ends->x2) {
+    fillPixelBox(target, boxAround(*ends), colour);
     return;
   }
   walkLine(target, *ends, colour);
 }
 
 void fillBox(Image& target, float x1, float y1, float x2, float y2, Rgb colour) {
-  const auto box = boxOf(x1, y1, x2, y2);
-  if (!box) {
-    return;
-  }
-  for (std::int64_t y = std::max<std::int64_t>(box->top, 0);
-       y <= std::min<std::int64_t>(box->bottom, target.height() - 1); ++y) {
-    fillRun(target, y, box->left, box->right, colour);
+  if (const auto ends = pixelEnds(x1, y1, x2, y2)) {
+    fillPixelBox(target, boxAround(*ends), colour);
   }
 }
 
 void outlineBox(Image& target, float x1, float y1, float x2, float y2, Rgb colour) {
-  const auto box = boxOf(x1, y1, x2, y2);
-  if (!box) {
-    return;
+  if (const auto ends = pixelEnds(x1, y1, x2, y2)) {
+    outlinePixelBox(target, boxAround(*ends), colour);
   }
-  fillRun(target, box->top, box->left, box->right, colour);
-  fillRun(target, box->bottom, box->left, box->right, colour);
-  fillColumn(target, box->left, box->top, box->bottom, colour);
-  fillColumn(target, box->right, box->top, box->bottom, colour);
 }
 
 void fillRect(Image& target, const Rect& rect, Rgb colour) {

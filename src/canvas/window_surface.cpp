@@ -134,6 +134,13 @@ bool WindowSurface::paste(const WindowSurface& layer) {
   return true;
 }
 
+void WindowSurface::paintLines(const std::function<Rect(Image&)>& paint) {
+  settle();
+  const Rect reach = paint(pixels_);
+  touch(linesDirty_, reach);
+  changed(reach);
+}
+
 void WindowSurface::line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {
   settle();
   // The pixels lie within one pixel of the corners' box.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 
 #include "canvas/glyphs.hpp"
@@ -34,6 +35,10 @@ class WindowSurface {
   void printNumber(std::int16_t number);
   // A line, or a box outlined or filled, between two points in window pixels.
   void line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour);
+
+  // Lets `paint` draw straight on the pixels, as lines would be drawn; it returns a rectangle
+  // that holds every pixel it set.
+  void paintLines(const std::function<Rect(Image&)>& paint);
 
   // Where the lines drawn since the last clear lie.
   const Rect& linesBounds() const { return linesDirty_; }

@@ -1,8 +1,10 @@
 // The top-down plan of the whole level beside the view, with the viewer's marker.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "canvas/glyphs.hpp"
 #include "canvas/window_surface.hpp"
@@ -39,8 +41,10 @@ struct PlanGeometry {
 Size planClientSize(float N, float ro);
 
 // Draws the plan on the game window's own surface. The points' shapes change only with the
-// grid (a turn), so they are drawn once into a layer of their own and copied from it while
-// the grid stays as it was; the viewer's marker is drawn afresh on top every time.
+// grid, so they are drawn into a layer of their own and copied from it while the grid stays
+// as it was; the viewer's marker is drawn afresh on top every time. A turn changes the whole
+// grid and four bring it back: the shapes of the last four grids are kept, each as the part
+// of the layer that holds them.
 class PlanMap {
  public:
   explicit PlanMap(const TextRenderer& text) : layer_(text) {}
@@ -48,28 +52,81 @@ class PlanMap {
   void draw(const World& world, WindowSurface& surface);
 
  private:
-  bool layerShows(const World& world, const WindowSurface& surface) const;
+  // The shapes of one grid at one scale, as they lay on a layer of this size.
+  struct Kept {
+    Labmap grid;
+    float N = 0;
+    float ro = 0;
+    Size size;
+    Rect area;
+    Image pixels;
+    std::uint64_t lastUsed = 0;
+  };
+  static constexpr std::size_t kKept = 4;
 
-  WindowSurface layer_;  // the points' shapes on the window's colour
-  std::unique_ptr<Labmap> drawnFrom_ = std::make_unique<Labmap>();  // the grid the layer shows
-  float N_ = 0;
-  float ro_ = 0;
-  bool drawn_ = false;
+  // Gives the layer the world's shapes, from those kept or drawn afresh and then kept.
+  void prepareLayer(const World& world, const PlanGeometry& geometry, Size size);
+
+  WindowSurface layer_;
+  const Kept* onLayer_ = nullptr;
+  std::vector<std::unique_ptr<Kept>> kept_;
+  std::uint64_t uses_ = 0;
 };
 
-// Calls draw(style, x1, y1, x2, y2, colour) for the shape a code's meaning gives the point
-// (i, j) in layer k.
+// One shape of the plan: what a code means, at column i, row j, in layer k.
+struct PointShape {
+  const CodeMeaning* meaning;
+  int i;
+  int j;
+  int k;
+};
+
+// Calls emit(PointShape) for the shapes of every point, in drawing order: columns outermost,
+// then rows, then layers, each layer's codes in the table's order.
+template <class Emit>
+void forEachPointShape(const World& world, Emit&& emit) {
+  // Whole-number counters over the points from 0 to ro that lie in the grid: unlike floats,
+  // they count on past 2^24, whatever the extent.
+  const GridSpan points = gridSpan(0.0f, world.ro);
+  for (int column = points.first; column <= points.last; ++column) {
+    for (int row = points.first; row <= points.last; ++row) {
+      const CodeMeaning* across = meaningOf(world.labmap(column, row, 0));
+      const CodeMeaning* along = meaningOf(world.labmap(column, row, 1));
+      // Layer 0: its code's shape, whether its test looks at the point's own layer or at
+      // layer 0 whatever the layer.
+      if (across != nullptr) {
+        emit(PointShape{across, column, row, 0});
+      }
+      // Layer 1: its code's shape unless that code is tested in layer 0 only, and layer 0's
+      // code a second time where it is; both in the table's order.
+      const CodeMeaning* own = along != nullptr && !along->planLooksAtLayer0 ? along : nullptr;
+      const CodeMeaning* again = across != nullptr && across->planLooksAtLayer0 ? across : nullptr;
+      if (own != nullptr && again != nullptr && again < own) {
+        std::swap(own, again);
+      }
+      for (const CodeMeaning* meaning : {own, again}) {
+        if (meaning != nullptr) {
+          emit(PointShape{meaning, column, row, 1});
+        }
+      }
+    }
+  }
+}
+
+// Calls draw(style, x1, y1, x2, y2, colour) with the corners of the shape, in window pixels.
 template <class Draw>
-void drawPlanShape(const CodeMeaning& meaning, const PlanGeometry& g, float i, float j, float k,
-                   Draw&& draw) {
-  const Rgb colour = meaning.planColour;
-  switch (meaning.plan) {
+void drawPlanShape(const PointShape& shape, const PlanGeometry& g, Draw&& draw) {
+  const auto i = static_cast<float>(shape.i);
+  const auto j = static_cast<float>(shape.j);
+  const auto k = static_cast<float>(shape.k);
+  const Rgb colour = shape.meaning->planColour;
+  switch (shape.meaning->plan) {
     case PlanShape::kSegment:
       draw(LineStyle::kLine, g.px((i - 1.0f) + k), g.py(j - k), g.px((i + 1.0f) - k), g.py(j + k),
            colour);
       break;
     case PlanShape::kMarker: {
-      const float e = g.s / meaning.markerDivisor;
+      const float e = g.s / shape.meaning->markerDivisor;
       draw(LineStyle::kFilledBox, g.px(i) - e, g.py(j) - e, g.px(i) + e, g.py(j) + e, colour);
       break;
     }
@@ -78,51 +135,6 @@ void drawPlanShape(const CodeMeaning& meaning, const PlanGeometry& g, float i, f
       break;
     case PlanShape::kNone:
       break;
-  }
-}
-
-// Calls draw(...) for the shapes of the point (i, j) at grid indices (column, row), its layers
-// in turn and each layer's codes in the table's order.
-template <class Draw>
-void drawPointShapes(const World& world, const PlanGeometry& g, float i, float j, int column,
-                     int row, Draw&& draw) {
-  // Of the table's tests, only the point's own code and the one that looks at layer 0
-  // whatever the layer can match.
-  const CodeMeaning* layer0Look = meaningOf(world.labmap(column, row, 0));
-  if (layer0Look != nullptr && !layer0Look->planLooksAtLayer0) {
-    layer0Look = nullptr;
-  }
-  for (int k = 0; k <= 1; ++k) {
-    const CodeMeaning* own = meaningOf(world.labmap(column, row, k));
-    if (own != nullptr && own->planLooksAtLayer0) {
-      own = nullptr;
-    }
-    // Where both match, they come in the table's order.
-    const CodeMeaning* first = own;
-    const CodeMeaning* second = layer0Look;
-    if (first != nullptr && second != nullptr && second < first) {
-      std::swap(first, second);
-    }
-    for (const CodeMeaning* meaning : {first, second}) {
-      if (meaning != nullptr) {
-        drawPlanShape(*meaning, g, i, j, static_cast<float>(k), draw);
-      }
-    }
-  }
-}
-
-// Calls draw(style, x1, y1, x2, y2, colour) for the shapes of every point, in drawing order:
-// columns outermost, then rows, then layers, each point's codes in the table's order.
-template <class Draw>
-void forEachPointShape(const World& world, const PlanGeometry& g, Draw&& draw) {
-  const float ro = world.ro;
-  for (float i = 0.0f; i <= ro; i += 1.0f) {
-    const auto column = gridIndex(i);
-    for (float j = 0.0f; column && j <= ro; j += 1.0f) {
-      if (const auto row = gridIndex(j)) {
-        drawPointShapes(world, g, i, j, *column, *row, draw);
-      }
-    }
   }
 }
 
@@ -142,7 +154,7 @@ void forEachPlanShape(const World& world, const PlanGeometry& g, Draw&& draw) {
   if (!(world.ro >= 1.0f)) {
     return;
   }
-  forEachPointShape(world, g, draw);
+  forEachPointShape(world, [&](const PointShape& shape) { drawPlanShape(shape, g, draw); });
   drawViewerMarker(world, g, draw);
 }
 
