@@ -1,14 +1,19 @@
 // Levels of every extent the level file reads, negative ones down to -2^31 among them, played
 // through the whole key chain: every key ends, and a level without points shows only the
-// backdrop, turned or not.
+// backdrop, turned or not. The play fuzzer's findings are played again here.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "control/box_text.hpp"
 #include "control/key_handler.hpp"
+#include "fuzz/play_input.hpp"
 #include "world/key_codes.hpp"
 
 namespace quib {
@@ -53,6 +58,21 @@ TEST(EveryExtent, LevelsWithoutPointsPlayAndShowOnlyTheBackdrop) {
           << "extent " << n << ", keys" << played << ": the view shows more than the backdrop";
     }
   }
+}
+
+TEST(EveryExtent, PlayFuzzerFindingsStayMended) {
+  const std::string scratch =
+      std::filesystem::temp_directory_path() / ("quib_play_" + std::to_string(getpid()));
+  for (const char* folder : {"/tests/fuzz/regressions/plays", "/tests/fuzz/plays"}) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(QUIB_SOURCE_DIR) + folder)) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      const std::vector<std::uint8_t> input((std::istreambuf_iterator<char>(in)),
+                                            std::istreambuf_iterator<char>());
+      EXPECT_EQ(playFuzzInput(input, scratch), "") << entry.path();
+    }
+  }
+  std::filesystem::remove(scratch);
 }
 
 }  // namespace

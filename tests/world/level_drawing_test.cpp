@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
+
+#include "fuzz/drawing_input.hpp"
 
 namespace quib {
 namespace {
@@ -105,6 +110,18 @@ TEST(LevelDrawing, CodesWithoutASymbolCannotBeDrawn) {
   (*labmap)(2, 1, 1) = 9;
   EXPECT_EQ(drawLevel(*labmap, 3).error,
             "point (2, 1) holds code 9 in layer 1, which has no symbol");
+}
+
+TEST(LevelDrawing, DrawingFuzzerFindingsStayMended) {
+  for (const char* folder : {"/tests/fuzz/regressions/drawings", "/tests/fuzz/drawings"}) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(QUIB_SOURCE_DIR) + folder)) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      std::ostringstream text;
+      text << in.rdbuf();
+      EXPECT_EQ(drawFuzzInput(text.str()), "") << entry.path();
+    }
+  }
 }
 
 }  // namespace
