@@ -65,7 +65,8 @@ class Desktop {
   virtual DesktopEvent wait(int timeoutMs) = 0;
   // Milliseconds on a clock that only goes forward.
   virtual std::uint64_t now() const = 0;
-  // Plays the sound file and returns once it has been heard (see sound.hpp).
+  // Plays the sound file and returns once it has been heard, or at once when the window is
+  // closed meanwhile (see sound.hpp).
   virtual void playSoundToEnd(const std::string& path) = 0;
 };
 

@@ -1,36 +1,53 @@
-// Synchronous playback on SDL's audio queue, under a hard deadline.
+// Synchronous playback on SDL's audio queue, under a hard deadline, until the window closes.
 #include "platform/sound.hpp"
 
 #include <SDL.h>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
-#include <vector>
 
-#include "platform/chime.hpp"
 #include "platform/quiet_stderr.hpp"
 #include "platform/sdl_support.hpp"
-#include "world/input_file.hpp"
+#include "platform/sound_clip.hpp"
 
 namespace quib {
 namespace {
 
-struct Clip {
-  SDL_AudioSpec spec{};
-  std::vector<Uint8> bytes;
-};
+// A device buffer of about a thirtieth of a second, whatever the rate: the device's thread
+// then never sleeps long past the sound's end, and closing it waits no longer either.
+Uint16 shortBuffer(int rate) {
+  constexpr int kBuffersASecond = 32;
+  constexpr int kFewest = 64;
+  constexpr int kMost = 1 << 15;  // SDL counts a buffer's samples in 16 bits
+  int samples = kFewest;
+  while (samples * 2 <= rate / kBuffersASecond && samples < kMost) {
+    samples *= 2;
+  }
+  return static_cast<Uint16>(samples);
+}
 
-struct WavFree {
-  void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
-};
-
-// An opened audio device, closed with its owner.
+// An audio device opened for one clip, with the whole clip queued; closed with its owner.
 class AudioDevice {
  public:
-  explicit AudioDevice(const SDL_AudioSpec& spec)
-      : id_(SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0)) {}
+  explicit AudioDevice(const Clip& clip) {
+    SDL_AudioSpec spec{};
+    spec.freq = clip.rate;
+    spec.format = clip.format;
+    spec.channels = static_cast<Uint8>(clip.channels);
+    spec.samples = shortBuffer(clip.rate);
+    samples_ = spec.samples;
+    {
+      // The sound libraries' own complaints stay off stderr; the game gives one line.
+      const QuietStderr quiet;
+      id_ = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    }
+    if (id_ != 0 &&
+        SDL_QueueAudio(id_, clip.bytes.data(), static_cast<Uint32>(clip.bytes.size())) != 0) {
+      SDL_CloseAudioDevice(id_);
+      id_ = 0;
+    }
+  }
   ~AudioDevice() {
     if (id_ != 0) {
       SDL_CloseAudioDevice(id_);
@@ -39,85 +56,90 @@ class AudioDevice {
   AudioDevice(const AudioDevice&) = delete;
   AudioDevice& operator=(const AudioDevice&) = delete;
 
+  // When false, SDL_GetError() says why.
+  bool ready() const { return id_ != 0; }
   SDL_AudioDeviceID id() const { return id_; }
+  Uint16 bufferSamples() const { return samples_; }
 
  private:
-  SDL_AudioDeviceID id_;
+  SDL_AudioDeviceID id_ = 0;
+  Uint16 samples_ = 0;
 };
 
-Clip builtInChime() {
-  Clip clip;
-  clip.spec.freq = kChimeRate;
-  clip.spec.format = AUDIO_S16SYS;
-  clip.spec.channels = 1;
-  const std::vector<std::int16_t> samples = synthesizeChime(kChimeRate, 0.4);
-  clip.bytes.resize(samples.size() * sizeof(std::int16_t));
-  std::memcpy(clip.bytes.data(), samples.data(), clip.bytes.size());
-  return clip;
+// Whether the window's close control, or the end of the session (a signal to end included),
+// was asked for. Mended: the game's sound held it until the end, whatever was asked of its
+// window meanwhile; a close now ends the sound and the game at once, as it does at any other
+// time. The game ends once the sound has played, so the events read here are wanted by nothing
+// else.
+bool closeRequested() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    if (event.type == SDL_QUIT ||
+        (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
+      return true;
+    }
+  }
+  return false;
 }
 
-// The largest sound file played; a chime is a few hundred kilobytes.
-constexpr std::int64_t kLargestClip = std::int64_t{64} << 20;
-
-Clip loadClip(const std::string& path) {
-  const FileBytes file = readWholeFile(path, kLargestClip);
-  if (!file.ok()) {
-    std::fprintf(stderr, "quib: cannot play %s (%s); playing the built-in chime\n", path.c_str(),
-                 file.error.c_str());
-    return builtInChime();
-  }
-  Clip clip;
-  Uint8* buffer = nullptr;
-  Uint32 length = 0;
-  SDL_RWops* bytes = SDL_RWFromConstMem(file.bytes.data(), static_cast<int>(file.bytes.size()));
-  if (bytes == nullptr || SDL_LoadWAV_RW(bytes, 1, &clip.spec, &buffer, &length) == nullptr) {
-    std::fprintf(stderr, "quib: cannot play %s (%s); playing the built-in chime\n", path.c_str(),
-                 SDL_GetError());
-    return builtInChime();
-  }
-  const std::unique_ptr<Uint8, WavFree> owned(buffer);
-  clip.bytes.assign(buffer, buffer + length);
-  return clip;
-}
-
-// A device buffer of about a thirtieth of a second, whatever the rate: the device's thread
-// then never sleeps long past the sound's end, and closing it waits no longer either.
-Uint16 shortBuffer(int rate) {
-  constexpr int kBuffersASecond = 32;
-  constexpr int kFewest = 64;
-  int samples = kFewest;
-  while (samples * 2 <= rate / kBuffersASecond) {
-    samples *= 2;
-  }
-  return static_cast<Uint16>(samples);
-}
-
-Uint32 lengthInMs(const Clip& clip) {
-  const int frameBytes = SDL_AUDIO_BITSIZE(clip.spec.format) / 8 * clip.spec.channels;
-  if (frameBytes <= 0 || clip.spec.freq <= 0) {
-    return 0;
-  }
-  const auto frames = static_cast<Uint64>(clip.bytes.size() / static_cast<std::size_t>(frameBytes));
-  return static_cast<Uint32>(frames * 1000 / static_cast<Uint64>(clip.spec.freq));
-}
-
-// Waits until the device has played the clip: heard to its end, and the whole wait, closing
-// included, within its length and a second of `start`.
+// Waits until the device has played the clip, or until a close request: heard to its end, and
+// the whole wait, closing included, within its length and a second of `start`.
 void waitUntilHeard(const AudioDevice& device, const Clip& clip, Uint64 start) {
   constexpr Uint64 kGrace = 1000;
   constexpr Uint64 kClosing = 200;
-  const Uint64 deadline = start + lengthInMs(clip) + kGrace - kClosing;
+  const Uint64 deadline = start + clip.lengthMs() + kGrace - kClosing;
   constexpr Uint32 kPoll = 5;
-  while (SDL_GetQueuedAudioSize(device.id()) > 0 && SDL_GetTicks64() < deadline) {
-    SDL_Delay(kPoll);
+  // False when the window was closed meanwhile.
+  const auto waitWhile = [&](auto going) {
+    while (going() && SDL_GetTicks64() < deadline) {
+      if (closeRequested()) {
+        return false;
+      }
+      SDL_Delay(kPoll);
+    }
+    return true;
+  };
+  if (!waitWhile([&] { return SDL_GetQueuedAudioSize(device.id()) > 0; })) {
+    return;
   }
   // An empty queue means handed to the device, not yet heard: let the last buffer play.
   constexpr Uint64 kMargin = 20;
   const Uint64 tail =
-      SDL_GetTicks64() + 1000u * clip.spec.samples / static_cast<Uint32>(clip.spec.freq) + kMargin;
-  while (SDL_GetTicks64() < tail && SDL_GetTicks64() < deadline) {
-    SDL_Delay(kPoll);
+      SDL_GetTicks64() + 1000u * device.bufferSamples() / static_cast<Uint32>(clip.rate) + kMargin;
+  waitWhile([&] { return SDL_GetTicks64() < tail; });
+}
+
+// A clip queued on its device.
+struct Playing {
+  Clip clip;
+  std::unique_ptr<AudioDevice> device;
+};
+
+// The file's clip on a device, or the built-in chime in its place. One note at most: how the
+// file was changed to be played, or why the chime stands in for it, or, when no device takes
+// even the chime, that there is no sound (and nothing to play).
+std::optional<Playing> queueSound(const std::string& path) {
+  SoundFile file = readSoundFile(path);
+  std::string reason = file.reason;
+  if (file.clip) {
+    auto device = std::make_unique<AudioDevice>(*file.clip);
+    if (device->ready()) {
+      if (!file.note.empty()) {
+        std::fprintf(stderr, "quib: %s\n", file.note.c_str());
+      }
+      return Playing{std::move(*file.clip), std::move(device)};
+    }
+    reason = SDL_GetError();
   }
+  Playing chime{builtInChime(), nullptr};
+  chime.device = std::make_unique<AudioDevice>(chime.clip);
+  if (!chime.device->ready()) {
+    std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
+    return std::nullopt;
+  }
+  std::fprintf(stderr, "quib: cannot play %s (%s); playing the built-in chime\n", path.c_str(),
+               reason.c_str());
+  return chime;
 }
 
 }  // namespace
@@ -135,20 +157,14 @@ void playSoundToEnd(const std::string& path) {
     std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
     return;
   }
-  Clip clip = loadClip(path);
-  clip.spec.samples = shortBuffer(clip.spec.freq);
-  std::optional<AudioDevice> device;
-  {
-    const QuietStderr quiet;
-    device.emplace(clip.spec);
-  }
-  if (device->id() == 0 || SDL_QueueAudio(device->id(), clip.bytes.data(),
-                                          static_cast<Uint32>(clip.bytes.size())) != 0) {
-    std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
+  // Events, for a close request during the sound; the game's video has them started already.
+  const SdlSubsystem events(SDL_INIT_EVENTS);
+  const std::optional<Playing> playing = queueSound(path);
+  if (!playing) {
     return;
   }
-  SDL_PauseAudioDevice(device->id(), 0);
-  waitUntilHeard(*device, clip, start);
+  SDL_PauseAudioDevice(playing->device->id(), 0);
+  waitUntilHeard(*playing->device, playing->clip, start);
 }
 
 }  // namespace quib

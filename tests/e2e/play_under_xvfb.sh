@@ -119,6 +119,31 @@ ended 50
 [ "$status" = 0 ] || fail "closing the game window: exit status $status"
 [ ! -s "$work/enter.raw" ] || fail "closing the game window played a sound"
 
+# 2b. Closing the game window while Escape's sound plays ends the game at once: a game
+# folder whose tada.wav lasts 5 s (8-bit, 8 kHz).
+cp -r "$bin/game" "$work/long"
+{
+  printf 'RIFF\x64\x9c\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1f\x00\x00'
+  printf '\x40\x1f\x00\x00\x01\x00\x08\x00data\x40\x9c\x00\x00'
+  head -c 40000 /dev/zero | tr '\0' '\200'
+} >"$work/long/bin/tada.wav"
+run long -- --game "$work/long"
+form2=$(window Form2)
+[ -n "$form2" ] || fail "no start screen: $(cat "$work/long.log")"
+xdotool mousemove --window "$form2" 10 10 key Return
+form1=$(window 'Find Quib, please')
+[ -n "$form1" ] || fail "no game window after Enter: $(cat "$work/long.log")"
+xdotool mousemove --window "$form1" 300 300 key Escape
+sleep 0.5
+ended 1
+[ "$status" = "still running" ] || fail "the 5 s sound ended at once: $status: $(cat "$work/long.log")"
+closing=$(date +%s%N)
+"$bin/close_window" "$form1"
+ended 50
+closed=$(( ($(date +%s%N) - closing) / 1000000 ))
+[ "$status" = 0 ] || fail "closing the game window during the sound: exit status $status"
+[ "$closed" -lt 1000 ] || fail "closed during its 5 s sound, the game ended $closed ms later"
+
 # 3. Closing the start screen ends the program; no game window is ever made.
 run close
 form2=$(window Form2)
@@ -154,6 +179,7 @@ grep -qx "quib: cannot load picture $work/x/p3.bmp: No such file or directory" "
   fail "stderr: $(cat "$work/broken.log")"
 
 echo "end to end: start screen, tooltip, click and Enter, keys and 2x match quib-shot,"
-echo "Escape played $played bytes in $took ms; closing either window ends with 0, a late"
+echo "Escape played $played bytes in $took ms; closing either window ends with 0, closing"
+echo "the game window during a 5 s sound ends it $closed ms later; a late"
 echo "send to a closed window does not end it; a broken"
 echo "start-up shows its message box and ends with 1"
