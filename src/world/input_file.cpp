@@ -10,10 +10,8 @@
 #include <cstring>
 
 namespace quib {
-namespace {
 
-// What a path names, when it is not a regular file.
-std::string notARegularFile(mode_t mode) {
+std::string notARegularFile(unsigned mode) {
   if (S_ISDIR(mode)) {
     return std::strerror(EISDIR);
   }
@@ -24,8 +22,6 @@ std::string notARegularFile(mode_t mode) {
                                       : "not a file";
   return std::string(kind) + ", not a regular file";
 }
-
-}  // namespace
 
 InputFile::InputFile(const std::string& path) {
   // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.

@@ -34,6 +34,11 @@ class InputFile {
   std::int64_t size_ = 0;
 };
 
+// What a path names when it is not a regular file, in words for a message: "Is a directory",
+// "a FIFO, not a regular file", "a character device, not a regular file"... `mode` is a stat
+// st_mode.
+std::string notARegularFile(unsigned mode);
+
 // A whole file in memory, or why not: missing, not a regular file, unreadable, or larger than
 // `limit` bytes.
 struct FileBytes {
