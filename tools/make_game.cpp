@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,12 +17,21 @@
 #include "platform/picture_file.hpp"
 #include "tools/artwork.hpp"
 #include "world/level_file.hpp"
+#include "world/output_file.hpp"
 
 namespace {
 
-void put(std::ofstream& out, std::uint32_t value, int bytes) {
+void put(std::string& out, std::uint32_t value, int bytes) {
   for (int k = 0; k < bytes; ++k) {
-    out.put(static_cast<char>(value >> (8 * k)));
+    out += static_cast<char>(value >> (8 * k));
+  }
+}
+
+// Every file of the folder is written whole or not at all.
+void write(const std::string& path, const std::string& bytes) {
+  const std::string error = quib::writeWholeFile(path, bytes);
+  if (!error.empty()) {
+    throw quib::Failure("cannot write " + path + ": " + error);
   }
 }
 
@@ -33,11 +42,11 @@ void writeWav(const std::vector<std::int16_t>& samples, int rate, const std::str
   constexpr std::uint32_t kChannels = 1;
   constexpr std::uint32_t kBytesPerSample = 2;
   constexpr std::uint32_t kRiffOverhead = 36;  // the chunks' headers after "RIFF" and its size
-  std::ofstream out(path, std::ios::binary);
+  std::string out;
   const auto bytes = static_cast<std::uint32_t>(samples.size() * kBytesPerSample);
-  out << "RIFF";
+  out += "RIFF";
   put(out, kRiffOverhead + bytes, 4);
-  out << "WAVEfmt ";
+  out += "WAVEfmt ";
   put(out, kFormatChunkSize, 4);
   put(out, kPcm, 2);
   put(out, kChannels, 2);
@@ -45,15 +54,12 @@ void writeWav(const std::vector<std::int16_t>& samples, int rate, const std::str
   put(out, static_cast<std::uint32_t>(rate) * kChannels * kBytesPerSample, 4);
   put(out, kChannels * kBytesPerSample, 2);
   put(out, kBytesPerSample * 8, 2);
-  out << "data";
+  out += "data";
   put(out, bytes, 4);
   for (const std::int16_t sample : samples) {
     put(out, static_cast<std::uint16_t>(sample), 2);
   }
-  out.close();
-  if (!out) {
-    throw quib::Failure("cannot write " + path);
-  }
+  write(path, out);
 }
 
 // Reads the hand-made level and writes it in the file's own form: a level that does not read
@@ -65,12 +71,9 @@ void copyLevel(const std::string& from, const std::filesystem::path& to) {
     throw quib::Failure(level.error);
   }
   std::filesystem::create_directories(to.parent_path());
-  std::ofstream out(to, std::ios::binary);
+  std::ostringstream out;
   quib::writeLevel(out, *labmap, level.n);
-  out.close();
-  if (!out) {
-    throw quib::Failure("cannot write " + to.string());
-  }
+  write(to.string(), out.str());
 }
 
 }  // namespace

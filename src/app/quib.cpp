@@ -66,7 +66,9 @@ std::optional<Options> parseOptions(int argc, char** argv) {
 
 // Runs the game; throws Failure when it cannot start.
 int play(const Options& options) {
-  // The record's path is fixed before the game's folder is entered.
+  // The record is started before the game's folder is entered, so a relative path means the
+  // folder quib was started in, and a place that cannot take it is refused at once. An error
+  // that ends the game below puts the keys recorded so far in place too.
   std::unique_ptr<quib::KeyRecord> record;
   if (options.record) {
     record = std::make_unique<quib::KeyRecord>(*options.record);
@@ -74,7 +76,11 @@ int play(const Options& options) {
   const quib::GameFiles files = quib::enterGame(options.sources);
   const quib::Font font;
   const auto desktop = quib::openDesktop();
-  return quib::runProgram(*desktop, font, {files, options.scale, record.get()});
+  const int status = quib::runProgram(*desktop, font, {files, options.scale, record.get()});
+  if (record) {
+    record->finish();
+  }
+  return status;
 }
 
 }  // namespace

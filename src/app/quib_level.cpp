@@ -4,6 +4,8 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,16 +14,17 @@
 #include "world/level_codes.hpp"
 #include "world/level_drawing.hpp"
 #include "world/level_file.hpp"
+#include "world/output_file.hpp"
 #include "world/turning.hpp"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: quib-level check FILE\n"
-    "       quib-level turn FILE left|right [left|right ...]\n"
-    "       quib-level show FILE\n"
-    "       quib-level draw DRAWING\n"
-    "       quib-level new N [--border]\n";
+    "       quib-level turn FILE left|right [left|right ...] [--out FILE]\n"
+    "       quib-level show FILE [--out FILE]\n"
+    "       quib-level draw DRAWING [--out FILE]\n"
+    "       quib-level new N [--border] [--out FILE]\n";
 
 constexpr int kUsageError = 2;
 
@@ -44,6 +47,9 @@ int help() {
   draw   reads such a drawing and writes the level file; margins are optional, and a
          line that begins with "# " is a comment
   new    writes an empty level of extent N (0 to 100); --border puts walls all round
+
+All but check write to standard output, or with --out FILE (-o FILE) to FILE, which is
+replaced only when the new file is complete; FILE may be the level read.
 
 The drawing's symbols: )"
             << quib::symbolLegend() << "\n";
@@ -121,24 +127,46 @@ std::unique_ptr<quib::World> load(const std::string& path, bool toTheEnd, quib::
   return world;
 }
 
-// Standard output holds the result: a failure to write it is a failure of the command.
-int flushed(const char* what) {
-  std::cout.flush();
-  if (!std::cout) {
-    std::cerr << "quib-level: cannot write " << what << " to standard output\n";
-    return 1;
+// Where a command's result goes: standard output, or the file named by --out. A failure to
+// write it is a failure of the command.
+struct Output {
+  std::optional<std::string> file;
+
+  // Writes the result; 0, or 1 with the reason on stderr. `what` names it in the message.
+  int put(const std::string& text, const char* what) const {
+    if (file) {
+      const std::string error = quib::writeWholeFile(*file, text);
+      if (!error.empty()) {
+        std::cerr << "quib-level: cannot write " << what << " to " << *file << ": " << error
+                  << '\n';
+        return 1;
+      }
+      return 0;
+    }
+    std::cout << text;
+    std::cout.flush();
+    if (!std::cout) {
+      std::cerr << "quib-level: cannot write " << what << " to standard output\n";
+      return 1;
+    }
+    return 0;
   }
-  return 0;
+};
+
+std::string levelText(const quib::Labmap& labmap, int n) {
+  std::ostringstream text;
+  quib::writeLevel(text, labmap, n);
+  return text.str();
 }
 
 using Rest = std::vector<std::string_view>;
 
 int check(const std::string& path, quib::World& world, const quib::LevelRead& level,
-          const Rest& /*rest*/) {
-  std::cout << summary(path, world.labmap, level.n) << '\n';
+          const Rest& /*rest*/, const Output& out) {
+  const int status = out.put(summary(path, world.labmap, level.n) + '\n', "the summary");
   warnOfOddities(path, level);
   warnOfUnknownCodes(path, world.labmap, level.n);
-  return flushed("the summary");
+  return status;
 }
 
 std::string turnsError(const Rest& rest) {
@@ -151,7 +179,7 @@ std::string turnsError(const Rest& rest) {
 }
 
 int turn(const std::string& /*path*/, quib::World& world, const quib::LevelRead& level,
-         const Rest& rest) {
+         const Rest& rest, const Output& out) {
   for (const std::string_view word : rest) {
     if (word == "left") {
       quib::LeftRound(world);
@@ -159,41 +187,42 @@ int turn(const std::string& /*path*/, quib::World& world, const quib::LevelRead&
       quib::RightRound(world);
     }
   }
-  quib::writeLevel(std::cout, world.labmap, level.n);
-  return flushed("the turned level");
+  return out.put(levelText(world.labmap, level.n), "the turned level");
 }
 
 int show(const std::string& path, quib::World& world, const quib::LevelRead& level,
-         const Rest& /*rest*/) {
+         const Rest& /*rest*/, const Output& out) {
   const quib::Drawing drawing = quib::drawLevel(world.labmap, level.n);
   if (!drawing.ok()) {
     std::cerr << "quib-level: " << path << ": " << drawing.error << '\n';
     return 1;
   }
-  std::cout << drawing.text;
-  return flushed("the drawing");
+  return out.put(drawing.text, "the drawing");
 }
 
 // A command on one level file: the file, then `most` words at the most (and `fewest` at
-// least), which `wordsError` may refuse before the level is read.
+// least), which `wordsError` may refuse before the level is read; `writes` when its result
+// may go to a file.
 struct LevelCommand {
   std::string_view name;
   std::size_t fewest;
   std::size_t most;
+  bool writes;
   std::string (*wordsError)(const Rest& rest);
   int (*run)(const std::string& path, quib::World& world, const quib::LevelRead& level,
-             const Rest& rest);
+             const Rest& rest, const Output& out);
 };
 
 constexpr std::size_t kAny = 1000;
 constexpr LevelCommand kLevelCommands[] = {
-    {"check", 0, 0, nullptr, check},
-    {"turn", 0, kAny, turnsError, turn},
-    {"show", 0, 0, nullptr, show},
+    {"check", 0, 0, false, nullptr, check},
+    {"turn", 0, kAny, true, turnsError, turn},
+    {"show", 0, 0, true, nullptr, show},
 };
 
-int runLevelCommand(const LevelCommand& command, const Rest& args) {
-  if (args.empty() || args.size() - 1 < command.fewest || args.size() - 1 > command.most) {
+int runLevelCommand(const LevelCommand& command, const Rest& args, const Output& out) {
+  if (args.empty() || args.size() - 1 < command.fewest || args.size() - 1 > command.most ||
+      (out.file && !command.writes)) {
     return usage();
   }
   const Rest rest(args.begin() + 1, args.end());
@@ -205,10 +234,11 @@ int runLevelCommand(const LevelCommand& command, const Rest& args) {
   const std::string path(args[0]);
   quib::LevelRead level;
   const auto world = load(path, command.run == check, level);
-  return world ? command.run(path, *world, level, rest) : 1;
+  // The level is read whole before anything is written, so --out may name it.
+  return world ? command.run(path, *world, level, rest, out) : 1;
 }
 
-int draw(const Rest& args) {
+int draw(const Rest& args, const Output& out) {
   if (args.size() != 1) {
     return usage();
   }
@@ -226,11 +256,10 @@ int draw(const Rest& args) {
     std::cerr << "quib-level: " << level.error << '\n';
     return 1;
   }
-  quib::writeLevel(std::cout, *labmap, level.n);
-  return flushed("the level");
+  return out.put(levelText(*labmap, level.n), "the level");
 }
 
-int makeNew(const Rest& args) {
+int makeNew(const Rest& args, const Output& out) {
   const bool border = args.size() == 2 && args[1] == "--border";
   int n = -1;
   if (args.empty() || args.size() > 2 || (args.size() == 2 && !border)) {
@@ -251,14 +280,31 @@ int makeNew(const Rest& args) {
       (*labmap)(n, c, 1) = quib::code::kWall;
     }
   }
-  quib::writeLevel(std::cout, *labmap, n);
-  return flushed("the level");
+  return out.put(levelText(*labmap, n), "the level");
 }
 
 struct Command {
   std::string_view name;
-  int (*run)(const Rest& args);
+  int (*run)(const Rest& args, const Output& out);
 };
+
+// Takes --out FILE (or -o FILE) out of the words, wherever it stands; false when it is given
+// twice or without a file.
+bool takeOutput(Rest& args, Output& out) {
+  Rest rest;
+  for (std::size_t a = 0; a < args.size(); ++a) {
+    if (args[a] != "--out" && args[a] != "-o") {
+      rest.push_back(args[a]);
+      continue;
+    }
+    if (out.file || a + 1 >= args.size()) {
+      return false;
+    }
+    out.file = std::string(args[++a]);
+  }
+  args = rest;
+  return true;
+}
 
 constexpr Command kCommands[] = {{"draw", draw}, {"new", makeNew}};
 
@@ -272,15 +318,19 @@ int main(int argc, char** argv) {
   if (name == "--help" || name == "-h" || name == "help") {
     return help();
   }
-  const Rest args(argv + 2, argv + argc);
+  Rest args(argv + 2, argv + argc);
+  Output out;
+  if (!takeOutput(args, out)) {
+    return usage();
+  }
   for (const LevelCommand& command : kLevelCommands) {
     if (command.name == name) {
-      return runLevelCommand(command, args);
+      return runLevelCommand(command, args, out);
     }
   }
   for (const Command& command : kCommands) {
     if (command.name == name) {
-      return command.run(args);
+      return command.run(args, out);
     }
   }
   return usage("unknown command " + std::string(name));

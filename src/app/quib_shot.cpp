@@ -1,6 +1,5 @@
 // quib-shot: runs the game's start-up and keys headless and writes what the window shows.
 #include <charconv>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 #include "ui/start_screen.hpp"
 #include "world/input_file.hpp"
 #include "world/key_codes.hpp"
+#include "world/output_file.hpp"
 
 namespace {
 
@@ -134,15 +134,19 @@ std::optional<Options> parseOptions(int argc, char** argv) {
 
 // Runs the game's start-up and keys and writes the client area; throws Failure.
 void shoot(const Options& options) {
+  // Opened first, so that a place that cannot take the picture is refused before the game runs;
+  // its folder is held open, so entering the game's folder moves nothing.
+  quib::OutputFile out(options.out);
+  if (!out.ok()) {
+    throw quib::Failure("cannot write picture " + options.out + ": " + out.error());
+  }
   if (options.startScreen) {
     const quib::Font font;
-    quib::savePng(quib::StartScreen(font).picture(), options.out);
+    quib::writePng(quib::StartScreen(font).picture(), out, options.out);
     return;
   }
   const std::vector<std::int16_t> keys =
       options.keysFile ? readKeysFile(*options.keysFile) : parseKeys(options.keyList.value_or(""));
-  // The game runs in its own folder, so the output path is fixed before it is entered.
-  const std::string out = std::filesystem::absolute(options.out).string();
   const quib::GameFiles files = quib::enterGame(options.sources);
   const quib::Font font;
   quib::GameWindow game(font);
@@ -153,7 +157,7 @@ void shoot(const Options& options) {
       break;
     }
   }
-  quib::savePng(game.clientArea(), out);
+  quib::writePng(game.clientArea(), out, options.out);
 }
 
 }  // namespace

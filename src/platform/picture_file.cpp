@@ -1,19 +1,22 @@
-// Picture files: BMP read by the game's own decoder, PNG written through libpng.
+// Picture files: BMP read by the game's own decoder, PNG encoded by libpng, both written whole.
 #include "platform/picture_file.hpp"
 
 #include <png.h>
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "platform/bmp_decode.hpp"
 #include "platform/bmp_format.hpp"
 #include "platform/failure.hpp"
 #include "world/input_file.hpp"
+#include "world/output_file.hpp"
 
 namespace quib {
 
@@ -32,7 +35,10 @@ Image loadPicture(const std::string& path) {
   return std::move(picture.image);
 }
 
-void savePng(const Image& image, const std::string& path) {
+namespace {
+
+// The pixels as bytes, red, green and blue, row after row from the top.
+std::vector<unsigned char> rgbBytes(const Image& image) {
   std::vector<unsigned char> bytes;
   bytes.reserve(static_cast<std::size_t>(image.width()) * image.height() * 3);
   for (int y = 0; y < image.height(); ++y) {
@@ -43,6 +49,16 @@ void savePng(const Image& image, const std::string& path) {
       bytes.push_back(static_cast<unsigned char>(pixel));
     }
   }
+  return bytes;
+}
+
+}  // namespace
+
+void writePng(const Image& image, OutputFile& out, const std::string& path) {
+  if (!out.ok()) {
+    throw Failure("cannot write picture " + path + ": " + out.error());
+  }
+  const std::vector<unsigned char> bytes = rgbBytes(image);
   png_image png{};
   png.version = PNG_IMAGE_VERSION;
   png.width = static_cast<png_uint_32>(image.width());
@@ -50,11 +66,36 @@ void savePng(const Image& image, const std::string& path) {
   png.format = PNG_FORMAT_RGB;
   // Pictures for people and tests: written fast, a little larger than they could be.
   png.flags = PNG_IMAGE_FLAG_FAST;
-  if (png_image_write_to_file(&png, path.c_str(), 0, bytes.data(), 0, nullptr) == 0) {
-    const std::string reason = png.message[0] != '\0' ? png.message : std::strerror(errno);
-    png_image_free(&png);
+  // Written through a stream onto `out`: libpng's own file writer opens the path itself and
+  // removes it when a write fails, be it an old picture or a device; and a picture kept whole
+  // in memory first would cost its size again (some 170 KB with a full plan).
+  cookie_io_functions_t calls{};
+  calls.write = [](void* file, const char* data, std::size_t size) -> ssize_t {
+    return static_cast<OutputFile*>(file)->write({data, size}) ? static_cast<ssize_t>(size) : -1;
+  };
+  FILE* stream = ::fopencookie(&out, "w", calls);
+  if (stream == nullptr) {
+    throw Failure("cannot write picture " + path + ": " + std::strerror(errno));
+  }
+  const int encoded = png_image_write_to_stdio(&png, stream, 0, bytes.data(), 0, nullptr);
+  std::fclose(stream);
+  const std::string reason = png.message;
+  png_image_free(&png);
+  // The file's own reason first: libpng words every failed write as "Write Error".
+  if (!out.ok()) {
+    throw Failure("cannot write picture " + path + ": " + out.error());
+  }
+  if (encoded == 0) {
     throw Failure("cannot write picture " + path + ": " + reason);
   }
+  if (!out.commit()) {
+    throw Failure("cannot write picture " + path + ": " + out.error());
+  }
+}
+
+void savePng(const Image& image, const std::string& path) {
+  OutputFile out(path);
+  writePng(image, out, path);
 }
 
 void saveBmp(const Image& image, const std::string& path) {
@@ -89,12 +130,10 @@ void saveBmp(const Image& image, const std::string& path) {
       put(at + std::size_t{3} * x, from[x], 3);  // 0x00RRGGBB little-endian: B, G, R
     }
   }
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    throw Failure("cannot write picture " + path + ": " + std::strerror(errno != 0 ? errno : EIO));
+  const std::string error = writeWholeFile(
+      path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!error.empty()) {
+    throw Failure("cannot write picture " + path + ": " + error);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "canvas/image.hpp"
 #include "platform/bmp_decode.hpp"
+#include "world/output_file.hpp"
 
 namespace quib {
 
@@ -12,11 +13,16 @@ namespace quib {
 // when the file is missing or not a regular file, or holds no picture the game reads.
 Image loadPicture(const std::string& path);
 
-// Writes the picture as an RGB PNG; throws Failure naming the file when it cannot.
+// Writes the picture as an RGB PNG into `out`, the file opened for `path`, and puts it in
+// place; throws Failure naming `path` when it cannot (`out` then leaves the path as it was).
+void writePng(const Image& image, OutputFile& out, const std::string& path);
+
+// Writes the picture as an RGB PNG, whole or not at all (see world/output_file.hpp); throws
+// Failure naming the file when it cannot.
 void savePng(const Image& image, const std::string& path);
 
-// Writes the picture as a 24-bit BMP, bottom row first; throws Failure naming the file when it
-// cannot.
+// Writes the picture as a 24-bit BMP, bottom row first, whole or not at all; throws Failure
+// naming the file when it cannot.
 void saveBmp(const Image& image, const std::string& path);
 
 }  // namespace quib

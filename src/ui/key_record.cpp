@@ -1,30 +1,43 @@
-// The record is written key by key; a write that fails is said once, and the game goes on.
+// The record is written key by key beside its place; a write that fails is said at once, and
+// the game goes on.
 #include "ui/key_record.hpp"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <exception>
 
 #include "platform/failure.hpp"
 
 namespace quib {
 
-KeyRecord::KeyRecord(const std::string& path) : path_(path) {
-  errno = 0;
-  out_.open(path, std::ios::trunc);
-  if (!out_) {
-    throw Failure("cannot write the record " + path + ": " +
-                  std::strerror(errno != 0 ? errno : EIO));
+KeyRecord::KeyRecord(const std::string& path) : path_(path), out_(path) {
+  if (!out_.ok()) {
+    throw Failure("cannot write the record " + path + ": " + out_.error());
+  }
+}
+
+KeyRecord::~KeyRecord() {
+  if (finished_) {
+    return;
+  }
+  try {
+    finish();
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "quib: %s\n", failure.what());
   }
 }
 
 void KeyRecord::add(std::int16_t keyCode) {
-  out_ << keyCode << '\n';
-  out_.flush();
-  if (!out_ && !complained_) {
-    std::fprintf(stderr, "quib: cannot write the record %s: the keys from here on are lost\n",
-                 path_.c_str());
+  if (!out_.write(std::to_string(keyCode) + '\n') && !complained_) {
+    std::fprintf(stderr, "quib: cannot write the record %s: %s; it will not be kept\n",
+                 path_.c_str(), out_.error().c_str());
     complained_ = true;
+  }
+}
+
+void KeyRecord::finish() {
+  finished_ = true;
+  if (!out_.commit()) {
+    throw Failure("cannot write the record " + path_ + ": " + out_.error());
   }
 }
 

@@ -2,22 +2,37 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <string>
+
+#include "world/output_file.hpp"
 
 namespace quib {
 
+// The keys go, as they are handled, to a file beside the record's place, which takes it when
+// the game ends: an old record stays whole until then, and after a crash the keys are in the
+// file beside it.
 class KeyRecord {
  public:
-  // Starts the record afresh; throws Failure naming the file when it cannot be written.
+  // Starts the record; throws Failure naming the file when it cannot be written there, such as
+  // a path that names anything but a regular file.
   explicit KeyRecord(const std::string& path);
+  // Puts the record in place when finish() has not: an error that ends the game ends the
+  // record too. A failure is said on stderr.
+  ~KeyRecord();
+  KeyRecord(const KeyRecord&) = delete;
+  KeyRecord& operator=(const KeyRecord&) = delete;
 
   // Writes the code and hands it to the file at once, so that a crash loses nothing.
   void add(std::int16_t keyCode);
 
+  // Puts the record in place; throws Failure naming the file when it cannot, or when a key
+  // could not be written (the old record then stays).
+  void finish();
+
  private:
   std::string path_;
-  std::ofstream out_;
+  OutputFile out_;
+  bool finished_ = false;
   bool complained_ = false;
 };
 

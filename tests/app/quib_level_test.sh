@@ -24,6 +24,10 @@ out=$("$bin/quib-level" check "$work/missing.dat" 2>&1); status=$?
 check "missing file" "1: quib-level: cannot open level file $work/missing.dat: No such file or directory" "$status: $out"
 "$bin/quib-level" turn "$work/level.dat" up >/dev/null 2>&1; status=$?
 check "unknown turn" "2" "$status"
+"$bin/quib-level" check "$work/level.dat" --out "$work/summary.txt" >/dev/null 2>&1; status=$?
+check "check writes no file" "2 absent" "$status $([ -e "$work/summary.txt" ] && echo present || echo absent)"
+"$bin/quib-level" new 2 -o "$work/a.dat" --out "$work/b.dat" >/dev/null 2>&1; status=$?
+check "--out twice" "2" "$status"
 
 # Drawings: the level shown, drawn back, and a designer's own drawing with its faults.
 "$bin/quib-level" show "$work/level.dat" >"$work/level.txt"

@@ -101,7 +101,9 @@ played=$(stat -c %s "$work/click.raw" 2>/dev/null || echo 0)
 [ "$took" -ge 1000 ] || fail "the game ended $took ms after Escape, before its 1.06 s sound"
 
 # 2. Enter on a fresh start screen starts a recorded game; its record replayed by quib-shot
-# gives the window's last frame; closing the game window ends it quietly.
+# gives the window's last frame; closing the game window ends it quietly and puts the record,
+# kept beside its place while the game ran, in place of the old one.
+echo "an old record" >"$work/record.txt"
 run enter -- --record "$work/record.txt"
 form2=$(window Form2)
 [ -n "$form2" ] || fail "no start screen: $(cat "$work/enter.log")"
@@ -110,14 +112,20 @@ form1=$(window 'Find Quib, please')
 [ -n "$form1" ] || fail "no game window after Enter: $(cat "$work/enter.log")"
 xdotool mousemove --window "$form1" 300 300
 xdotool key --delay 150 Up Up KP_Right Down space
-[ "$(wc -l <"$work/record.txt")" = 5 ] || fail "the record holds $(wc -l <"$work/record.txt") keys"
-"$bin/quib-shot" --keys-file "$work/record.txt" --out "$work/replayed.png" || fail "replay failed"
+beside=("$work"/.record.txt.*)
+[ ${#beside[@]} = 1 ] && [ -f "${beside[0]}" ] || fail "no one file beside the record: ${beside[*]}"
+[ "$(wc -l <"${beside[0]}")" = 5 ] || fail "the keys beside the record are $(wc -l <"${beside[0]}")"
+[ "$(cat "$work/record.txt")" = "an old record" ] || fail "the old record changed while the game ran"
+cp "${beside[0]}" "$work/keys.txt"
+"$bin/quib-shot" --keys-file "$work/keys.txt" --out "$work/replayed.png" || fail "replay failed"
 shows "$form1" "$work/replayed.png" ||
   fail "the replay differs from the window in $(differing "$work/window.png" "$work/replayed.png") pixels"
 "$bin/close_window" "$form1"
 ended 50
 [ "$status" = 0 ] || fail "closing the game window: exit status $status"
 [ ! -s "$work/enter.raw" ] || fail "closing the game window played a sound"
+cmp -s "$work/keys.txt" "$work/record.txt" || fail "the record in place is not the keys played"
+[ ! -e "${beside[0]}" ] || fail "the file beside the record is still there"
 
 # 2b. Closing the game window while Escape's sound plays ends the game at once: a game
 # folder whose tada.wav lasts 5 s (8-bit, 8 kHz).

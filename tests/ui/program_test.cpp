@@ -170,6 +170,7 @@ TEST_F(ProgramTest, AGamepadPlaysTheWholeGame) {
   ASSERT_EQ(desktop_.opened.size(), 2u) << "A pressed Start";
   EXPECT_EQ(desktop_.opened[1].presented.size(), 5u) << "start-up and four buttons with keys";
   EXPECT_EQ(desktop_.sounds, std::vector<std::string>{"tada.wav"}) << "Back ends like Escape";
+  record.finish();
   std::ifstream in(recorded);
   std::string keys;
   for (std::string line; std::getline(in, line);) {
