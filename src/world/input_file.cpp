@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 namespace quib {
@@ -64,6 +65,43 @@ std::ptrdiff_t InputFile::read(unsigned char* buffer, std::size_t count) {
   }
 }
 
+namespace {
+
+// Reading a file for longer than this is a fault of the disk or the network it lies on.
+constexpr std::chrono::seconds kLongestRead{5};
+
+// Reads the file to its end into `bytes`, past `limit` bytes never; the reason when it cannot.
+// The size the file gives is only a hint: a file of /proc gives 0 and holds text, and a file
+// may grow while it is read.
+std::string readToEnd(InputFile& file, std::int64_t limit, std::vector<unsigned char>& bytes) {
+  constexpr std::size_t kChunk = std::size_t{1} << 16;
+  const auto most = static_cast<std::size_t>(limit) + 1;  // one byte past shows a larger file
+  const auto start = std::chrono::steady_clock::now();
+  // Room for the size given and one byte more, where the end shows: a file that keeps its
+  // word takes one allocation.
+  bytes.resize(std::min(static_cast<std::size_t>(file.size()) + 1, most));
+  std::size_t have = 0;
+  for (;;) {
+    if (have == bytes.size()) {
+      bytes.resize(std::min(have + kChunk, most));
+    }
+    const std::ptrdiff_t got = file.read(bytes.data() + have, bytes.size() - have);
+    if (got <= 0) {
+      bytes.resize(have);
+      return got < 0 ? std::strerror(errno) : "";
+    }
+    have += static_cast<std::size_t>(got);
+    if (have >= most) {
+      return "larger than " + std::to_string(limit) + " bytes";
+    }
+    if (std::chrono::steady_clock::now() - start > kLongestRead) {
+      return "still being read after " + std::to_string(kLongestRead.count()) + " seconds";
+    }
+  }
+}
+
+}  // namespace
+
 FileBytes readWholeFile(const std::string& path, std::int64_t limit) {
   InputFile file(path);
   if (!file.ok()) {
@@ -73,19 +111,10 @@ FileBytes readWholeFile(const std::string& path, std::int64_t limit) {
     return {{}, "larger than " + std::to_string(limit) + " bytes"};
   }
   FileBytes out;
-  out.bytes.resize(static_cast<std::size_t>(file.size()));
-  std::size_t have = 0;
-  while (have < out.bytes.size()) {
-    const std::ptrdiff_t got = file.read(out.bytes.data() + have, out.bytes.size() - have);
-    if (got < 0) {
-      return {{}, std::strerror(errno)};
-    }
-    if (got == 0) {
-      break;  // the file shrank since it was opened: what was there is all there is
-    }
-    have += static_cast<std::size_t>(got);
+  out.error = readToEnd(file, limit, out.bytes);
+  if (!out.ok()) {
+    out.bytes.clear();
   }
-  out.bytes.resize(have);
   return out;
 }
 

@@ -22,7 +22,7 @@ class InputFile {
 
   bool ok() const { return fd_ >= 0; }
   const std::string& error() const { return error_; }
-  // The file's size when it was opened.
+  // The size the file gave when it was opened: a hint only (the files of /proc give 0).
   std::int64_t size() const { return size_; }
 
   // Reads up to `count` bytes; the number read, 0 at the end, -1 when reading fails (errno).
@@ -39,8 +39,9 @@ class InputFile {
 // st_mode.
 std::string notARegularFile(unsigned mode);
 
-// A whole file in memory, or why not: missing, not a regular file, unreadable, or larger than
-// `limit` bytes.
+// A whole file in memory, or why not: missing, not a regular file, unreadable, larger than
+// `limit` bytes ("larger than N bytes"), or still being read after a few seconds. The file is
+// read to its end whatever size it says it has (the files of /proc say 0).
 struct FileBytes {
   std::vector<unsigned char> bytes;
   std::string error;

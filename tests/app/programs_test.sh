@@ -71,6 +71,16 @@ out=$("$bin/quib-shot" --keys-file "$work/bad.txt" --out "$work/d.png" 2>&1); st
 check "a bad record line" "1: quib-shot: $work/bad.txt:2: \"up\" is not a virtual-key code (1 to 254)" \
   "$status: $out"
 
+# A file whose size says 0 is read to its end: /proc's text is no record.
+out=$("$bin/quib-shot" --keys-file /proc/self/status --out "$work/d.png" 2>&1); status=$?
+check "a keys file of /proc" \
+  "1: quib-shot: /proc/self/status:1: \"Name:\\x09quib-shot\" is not a virtual-key code (1 to 254)" \
+  "$status: $out"
+truncate -s 17M "$work/huge.txt"
+out=$("$bin/quib-shot" --keys-file "$work/huge.txt" --out "$work/d.png" 2>&1); status=$?
+check "a keys file past the limit" \
+  "1: quib-shot: cannot read the keys file $work/huge.txt: larger than 16777216 bytes" "$status: $out"
+
 # Without a display stderr holds the game's one line and nothing from the windowing libraries.
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR timeout 10 "$bin/quib" \
   2>"$work/quib.err"
