@@ -13,7 +13,7 @@
 
 #include "control/box_text.hpp"
 #include "control/key_handler.hpp"
-#include "fuzz/play_input.hpp"
+#include "control/play_input.hpp"
 #include "world/key_codes.hpp"
 
 namespace quib {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "drawing_input.hpp"
 #include "require.hpp"
+#include "world/drawing_input.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string broken =

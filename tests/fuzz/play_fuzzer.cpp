@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "play_input.hpp"
+#include "control/play_input.hpp"
 #include "require.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

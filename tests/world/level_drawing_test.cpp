@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "fuzz/drawing_input.hpp"
+#include "world/drawing_input.hpp"
 
 namespace quib {
 namespace {
