@@ -16,7 +16,7 @@ KeyRecord::KeyRecord(const std::string& path) : path_(path), out_(path) {
 }
 
 KeyRecord::~KeyRecord() {
-  if (finished_) {
+  if (finished_ || !anyKey_) {
     return;
   }
   try {
@@ -27,6 +27,7 @@ KeyRecord::~KeyRecord() {
 }
 
 void KeyRecord::add(std::int16_t keyCode) {
+  anyKey_ = true;
   if (!out_.write(std::to_string(keyCode) + '\n') && !complained_) {
     std::fprintf(stderr, "quib: cannot write the record %s: %s; it will not be kept\n",
                  path_.c_str(), out_.error().c_str());

@@ -16,8 +16,9 @@ class KeyRecord {
   // Starts the record; throws Failure naming the file when it cannot be written there, such as
   // a path that names anything but a regular file.
   explicit KeyRecord(const std::string& path);
-  // Puts the record in place when finish() has not: an error that ends the game ends the
-  // record too. A failure is said on stderr.
+  // Puts the record in place when finish() has not and a key was recorded: an error that ends
+  // the game ends the record too, and one that ends it before its first key (no display, say)
+  // leaves the old record as it was. A failure is said on stderr.
   ~KeyRecord();
   KeyRecord(const KeyRecord&) = delete;
   KeyRecord& operator=(const KeyRecord&) = delete;
@@ -34,6 +35,7 @@ class KeyRecord {
   OutputFile out_;
   bool finished_ = false;
   bool complained_ = false;
+  bool anyKey_ = false;
 };
 
 }  // namespace quib

@@ -60,6 +60,12 @@ TEST_F(KeyRecordTest, KeysGoBesideTheOldRecordUntilTheGameEnds) {
   EXPECT_EQ(files().size(), 1u) << "nothing left beside the record";
 }
 
+TEST_F(KeyRecordTest, AGameThatEndsBeforeItsFirstKeyKeepsTheOldRecord) {
+  { const KeyRecord record(path_); }  // a start that fails: no display, a missing picture
+  EXPECT_EQ(contents(path_), "an old record\n");
+  EXPECT_EQ(files().size(), 1u) << "nothing left beside the record";
+}
+
 TEST_F(KeyRecordTest, AFIFOIsRefusedAtStart) {
   const std::string fifo = (root_ / "fifo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
