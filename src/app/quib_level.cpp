@@ -14,6 +14,7 @@
 #include "world/level_codes.hpp"
 #include "world/level_drawing.hpp"
 #include "world/level_file.hpp"
+#include "world/message.hpp"
 #include "world/output_file.hpp"
 #include "world/turning.hpp"
 
@@ -28,9 +29,14 @@ constexpr const char* kUsage =
 
 constexpr int kUsageError = 2;
 
+// A message on stderr, one line whatever the names it quotes.
+void say(const std::string& line) {
+  quib::sayLine("quib-level", line);
+}
+
 int usage(const std::string& complaint = {}) {
   if (!complaint.empty()) {
-    std::cerr << "quib-level: " << complaint << '\n';
+    say(complaint);
   }
   std::cerr << kUsage;
   return kUsageError;
@@ -88,29 +94,29 @@ void warnOfUnknownCodes(const std::string& path, const quib::Labmap& labmap, int
           continue;
         }
         if (++found <= kNamed) {
-          std::cerr << "quib-level: warning: " << path << ": point (" << i << ", " << j
-                    << ") holds code " << labmap(i, j, k) << " in layer " << k
-                    << ", which the game does not draw\n";
+          say("warning: " + path + ": point (" + std::to_string(i) + ", " + std::to_string(j) +
+              ") holds code " + std::to_string(labmap(i, j, k)) + " in layer " + std::to_string(k) +
+              ", which the game does not draw");
         }
       }
     }
   }
   if (found > kNamed) {
-    std::cerr << "quib-level: warning: " << path << ": and " << found - kNamed
-              << " more codes the game does not draw\n";
+    say("warning: " + path + ": and " + std::to_string(found - kNamed) +
+        " more codes the game does not draw");
   }
 }
 
 // What the game would make of a level that reads well but may not be what was meant.
 void warnOfOddities(const std::string& path, const quib::LevelRead& level) {
   if (level.n < 0) {
-    std::cerr << "quib-level: warning: " << path << ": extent " << level.n
-              << ": no points; the game shows only the backdrop\n";
+    say("warning: " + path + ": extent " + std::to_string(level.n) +
+        ": no points; the game shows only the backdrop");
   }
   if (level.valuesAfter > 0) {
-    std::cerr << "quib-level: warning: " << path << ": " << level.valuesAfter
-              << (level.valuesAfter == 1 ? " value" : " values")
-              << " after the last point: is the extent right?\n";
+    say("warning: " + path + ": " + std::to_string(level.valuesAfter) +
+        (level.valuesAfter == 1 ? " value" : " values") +
+        " after the last point: is the extent right?");
   }
 }
 
@@ -120,7 +126,7 @@ std::unique_ptr<quib::World> load(const std::string& path, bool toTheEnd, quib::
   auto world = std::make_unique<quib::World>();
   level = quib::readLevel(path, world->labmap, toTheEnd);
   if (!level.ok()) {
-    std::cerr << "quib-level: " << level.error << '\n';
+    say(level.error);
     return nullptr;
   }
   quib::placeViewer(*world, level.n);
@@ -137,8 +143,7 @@ struct Output {
     if (file) {
       const std::string error = quib::writeWholeFile(*file, text);
       if (!error.empty()) {
-        std::cerr << "quib-level: cannot write " << what << " to " << *file << ": " << error
-                  << '\n';
+        say(std::string("cannot write ") + what + " to " + *file + ": " + error);
         return 1;
       }
       return 0;
@@ -146,7 +151,7 @@ struct Output {
     std::cout << text;
     std::cout.flush();
     if (!std::cout) {
-      std::cerr << "quib-level: cannot write " << what << " to standard output\n";
+      say(std::string("cannot write ") + what + " to standard output");
       return 1;
     }
     return 0;
@@ -194,7 +199,7 @@ int show(const std::string& path, quib::World& world, const quib::LevelRead& lev
          const Rest& /*rest*/, const Output& out) {
   const quib::Drawing drawing = quib::drawLevel(world.labmap, level.n);
   if (!drawing.ok()) {
-    std::cerr << "quib-level: " << path << ": " << drawing.error << '\n';
+    say(path + ": " + drawing.error);
     return 1;
   }
   return out.put(drawing.text, "the drawing");
@@ -246,14 +251,14 @@ int draw(const Rest& args, const Output& out) {
   constexpr std::int64_t kLargestDrawing = std::int64_t{1} << 20;  // 101 rows need 21 KB
   const quib::FileBytes file = quib::readWholeFile(path, kLargestDrawing);
   if (!file.ok()) {
-    std::cerr << "quib-level: cannot read drawing " << path << ": " << file.error << '\n';
+    say("cannot read drawing " + path + ": " + file.error);
     return 1;
   }
   auto labmap = std::make_unique<quib::Labmap>();
   const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
   const quib::LevelRead level = quib::readDrawing(text, path, *labmap);
   if (!level.ok()) {
-    std::cerr << "quib-level: " << level.error << '\n';
+    say(level.error);
     return 1;
   }
   return out.put(levelText(*labmap, level.n), "the level");

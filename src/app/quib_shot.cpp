@@ -1,6 +1,5 @@
 // quib-shot: runs the game's start-up and keys headless and writes what the window shows.
 #include <charconv>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +14,7 @@
 #include "ui/start_screen.hpp"
 #include "world/input_file.hpp"
 #include "world/key_codes.hpp"
+#include "world/message.hpp"
 #include "world/output_file.hpp"
 
 namespace {
@@ -169,5 +169,5 @@ int main(int argc, char** argv) {
         shoot(options);
         return 0;
       },
-      [](const char* line) { std::cerr << "quib-shot: " << line << '\n'; });
+      [](const char* line) { quib::sayLine("quib-shot", line); });
 }

@@ -1,12 +1,12 @@
 // Reports a fatal error on stderr and, where a real display is up, in a message box.
 #include <SDL.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
 #include "platform/failure.hpp"
 #include "platform/sdl_support.hpp"
+#include "world/message.hpp"
 
 namespace quib {
 namespace {
@@ -26,9 +26,9 @@ bool hasDisplay() {
 }  // namespace
 
 void reportError(const std::string& line) {
-  std::fprintf(stderr, "quib: %s\n", line.c_str());
+  sayLine("quib", line);
   if (hasDisplay()) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quib", line.c_str(), nullptr);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quib", oneLine(line).c_str(), nullptr);
   }
 }
 

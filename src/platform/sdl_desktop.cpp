@@ -2,7 +2,6 @@
 // copy, and SDL's events translated into the game's own at this boundary.
 #include <SDL.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -17,6 +16,7 @@
 #include "platform/sdl_support.hpp"
 #include "platform/sound.hpp"
 #include "platform/x11_errors.hpp"
+#include "world/message.hpp"
 
 namespace quib {
 namespace {
@@ -81,7 +81,7 @@ class SdlWindow final : public DesktopWindow {
   // A picture that does not reach the screen is worth one line, not the end of the game.
   void complain(const char* what) {
     if (!complained_) {
-      std::fprintf(stderr, "quib: %s: %s\n", what, SDL_GetError());
+      sayLine("quib", std::string(what) + ": " + SDL_GetError());
       complained_ = true;
     }
   }

@@ -3,13 +3,13 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "platform/quiet_stderr.hpp"
 #include "platform/sdl_support.hpp"
 #include "platform/sound_clip.hpp"
+#include "world/message.hpp"
 
 namespace quib {
 namespace {
@@ -125,7 +125,7 @@ std::optional<Playing> queueSound(const std::string& path) {
     auto device = std::make_unique<AudioDevice>(*file.clip);
     if (device->ready()) {
       if (!file.note.empty()) {
-        std::fprintf(stderr, "quib: %s\n", file.note.c_str());
+        sayLine("quib", file.note);
       }
       return Playing{std::move(*file.clip), std::move(device)};
     }
@@ -134,11 +134,10 @@ std::optional<Playing> queueSound(const std::string& path) {
   Playing chime{builtInChime(), nullptr};
   chime.device = std::make_unique<AudioDevice>(chime.clip);
   if (!chime.device->ready()) {
-    std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
+    sayLine("quib", std::string("no sound: ") + SDL_GetError());
     return std::nullopt;
   }
-  std::fprintf(stderr, "quib: cannot play %s (%s); playing the built-in chime\n", path.c_str(),
-               reason.c_str());
+  sayLine("quib", "cannot play " + path + " (" + reason + "); playing the built-in chime");
   return chime;
 }
 
@@ -154,7 +153,7 @@ void playSoundToEnd(const std::string& path) {
     audio.emplace(SDL_INIT_AUDIO);
   }
   if (!audio->started()) {
-    std::fprintf(stderr, "quib: no sound: %s\n", SDL_GetError());
+    sayLine("quib", std::string("no sound: ") + SDL_GetError());
     return;
   }
   // Events, for a close request during the sound; the game's video has them started already.

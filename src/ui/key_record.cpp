@@ -2,10 +2,10 @@
 // the game goes on.
 #include "ui/key_record.hpp"
 
-#include <cstdio>
 #include <exception>
 
 #include "platform/failure.hpp"
+#include "world/message.hpp"
 
 namespace quib {
 
@@ -22,15 +22,15 @@ KeyRecord::~KeyRecord() {
   try {
     finish();
   } catch (const std::exception& failure) {
-    std::fprintf(stderr, "quib: %s\n", failure.what());
+    sayLine("quib", failure.what());
   }
 }
 
 void KeyRecord::add(std::int16_t keyCode) {
   anyKey_ = true;
   if (!out_.write(std::to_string(keyCode) + '\n') && !complained_) {
-    std::fprintf(stderr, "quib: cannot write the record %s: %s; it will not be kept\n",
-                 path_.c_str(), out_.error().c_str());
+    sayLine("quib",
+            "cannot write the record " + path_ + ": " + out_.error() + "; it will not be kept");
     complained_ = true;
   }
 }

@@ -31,6 +31,18 @@ check "missing game folder" "1: quib-shot: cannot enter game folder $work/none/b
   "$status: $out"
 check "nothing written on failure" "absent" "$([ -e "$work/d.png" ] && echo present || echo absent)"
 
+# A name with a line end or an escape sequence in it cannot break a message or reach the
+# terminal: every error is one line.
+odd=$'lev\nel\e[31m.dat'
+out=$("$bin/quib-shot" --level "$work/$odd" --out "$work/d.png" 2>&1); status=$?
+check "a path with a newline and an escape" \
+  "1: quib-shot: cannot open level file $work/lev\\nel\\x1b[31m.dat: No such file or directory" \
+  "$status: $out"
+out=$("$bin/quib-level" check "$work/$odd" 2>&1); status=$?
+check "the same for quib-level" \
+  "1: quib-level: cannot open level file $work/lev\\nel\\x1b[31m.dat: No such file or directory" \
+  "$status: $out"
+
 # A level and pictures of one's own mean what a game folder laid out around them would.
 mkdir -p "$work/mine/lab/firstwin.lab" "$work/pics"
 cp -r "$bin/game/bin" "$bin/game/x" "$work/mine/"
