@@ -1,9 +1,18 @@
 // The fast frame and plan against the reference: random levels, places, eyes and turns must
-// give the very same pixels on both view surfaces and on the window's own surface.
+// give the very same pixels on both view surfaces and on the window's own surface, and the
+// same as they gave when they were recorded (tests/control/recorded_frames.txt; QUIB_RECORD=1
+// records them afresh).
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <random>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "control/box_text.hpp"
 #include "control/key_handler.hpp"
@@ -68,7 +77,62 @@ void setUp(Game& fast, Game& reference, std::mt19937& random, int n, bool dense)
   fast.own.resize(client.width, client.height);
 }
 
+// FNV-1a over the pixels: a frame's fingerprint.
+std::uint64_t fingerprint(const Image& image) {
+  constexpr std::uint64_t kOffset = 14695981039346656037ULL;
+  constexpr std::uint64_t kPrime = 1099511628211ULL;
+  std::uint64_t hash = kOffset;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      hash = (hash ^ image.at(x, y)) * kPrime;
+    }
+  }
+  return hash;
+}
+
+// The frames as they were recorded: a line a press, "level press key view own".
+class RecordedFrames {
+ public:
+  RecordedFrames() {
+    std::ifstream in(kPath);
+    std::string line;
+    while (std::getline(in, line)) {
+      lines_.push_back(line);
+    }
+  }
+  ~RecordedFrames() {
+    if (recording()) {
+      std::ofstream(kPath) << written_.str();
+    }
+  }
+  RecordedFrames(const RecordedFrames&) = delete;
+  RecordedFrames& operator=(const RecordedFrames&) = delete;
+
+  // The line of this press, and the one recorded for it (empty when recording).
+  std::pair<std::string, std::string> next(int level, int press, int key, const Image& view,
+                                           const Image& own) {
+    std::ostringstream line;
+    line << level << ' ' << press << ' ' << key << ' ' << std::hex << fingerprint(view) << ' '
+         << fingerprint(own);
+    written_ << line.str() << '\n';
+    const std::string recorded = recording() || at_ >= lines_.size() ? std::string() : lines_[at_];
+    ++at_;
+    return {line.str(), recording() ? line.str() : recorded};
+  }
+
+ private:
+  static bool recording() {
+    const char* record = std::getenv("QUIB_RECORD");
+    return record != nullptr && std::string(record) == "1";
+  }
+  static constexpr const char* kPath = QUIB_SOURCE_DIR "/tests/control/recorded_frames.txt";
+  std::vector<std::string> lines_;
+  std::size_t at_ = 0;
+  std::ostringstream written_;
+};
+
 TEST(Exactness, FastFramesEqualPaintersOrder) {
+  RecordedFrames recorded;
   const BoxText text;
   std::mt19937 random(20261207);
   const std::int16_t keys[] = {vk::kUp,      vk::kDown,    vk::kLeft,    vk::kRight, vk::kNumpad4,
@@ -105,6 +169,9 @@ TEST(Exactness, FastFramesEqualPaintersOrder) {
             << "view surface " << s << ", " << where;
       }
       ASSERT_TRUE(fast->own.pixels() == own.pixels()) << "the window's own surface, " << where;
+      const Image& shown = fast->views.Picture1[fast->views.Picture1[0].visible() ? 0 : 1].pixels();
+      const auto [line, then] = recorded.next(level, press, key, shown, fast->own.pixels());
+      ASSERT_EQ(line, then) << "as recorded, " << where;
     }
   }
 }
