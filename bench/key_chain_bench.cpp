@@ -22,23 +22,19 @@
 namespace {
 
 // The game window's parts, as the key handler works on them, with the shipped pictures.
-struct Scene {
-  explicit Scene(const quib::TextRenderer& text) : own(text), plan(text) {
-    const std::string x = std::string(QUIB_BIN_DIR) + "/game/x/";
-    for (quib::ViewSurface& surface : views.Picture1) {
-      surface.setBackdrop(quib::loadPicture(x + "p3.bmp"));
-    }
-    images = {quib::loadPicture(x + "wall.bmp"), quib::loadPicture(x + "lift.bmp"),
-              quib::loadPicture(x + "door.bmp"), quib::loadPicture(x + "powon.bmp")};
-    views.Picture1[0].setVisible(true);
-    world.N = views.Picture1[0].extent();
+std::unique_ptr<quib::GameScreen> makeScreen(const quib::TextRenderer& text) {
+  auto screen = std::make_unique<quib::GameScreen>(text);
+  const std::string x = std::string(QUIB_BIN_DIR) + "/game/x/";
+  for (quib::ViewSurface& surface : screen->views.Picture1) {
+    surface.setBackdrop(quib::loadPicture(x + "p3.bmp"));
   }
-  quib::World world;
-  quib::ImageHolders images;
-  quib::ViewPair views;
-  quib::WindowSurface own;
-  quib::PlanMap plan;
-};
+  screen->images =
+      quib::ImageHolders(quib::loadPicture(x + "wall.bmp"), quib::loadPicture(x + "lift.bmp"),
+                         quib::loadPicture(x + "door.bmp"), quib::loadPicture(x + "powon.bmp"));
+  screen->views.Picture1[0].setVisible(true);
+  screen->world.N = screen->views.Picture1[0].extent();
+  return screen;
+}
 
 using Level = std::function<void(quib::World&)>;  // fills the grid, places the viewer
 
@@ -88,14 +84,13 @@ using Keys = std::vector<std::int16_t>;
 
 void run(benchmark::State& state, const Level& level, const Viewer& viewer, const Keys& keys) {
   const quib::Font font;
-  auto scene = std::make_unique<Scene>(font);
+  auto scene = makeScreen(font);
   level(scene->world);
   viewer(scene->world);
   quib::updateConerow(scene->world);
   std::size_t next = 0;
   for (auto _ : state) {
-    quib::Picture1_KeyDown(scene->world, scene->images, scene->views, scene->own, scene->plan,
-                           keys[next]);
+    quib::Picture1_KeyDown(*scene, keys[next]);
     next = (next + 1) % keys.size();
     benchmark::DoNotOptimize(scene->views.Picture1[0].pixels().row(0));
   }

@@ -60,16 +60,6 @@ FrontToBack::FrontToBack(Image& target, RowCoverage& coverage)
   coverage_.reset(target.width(), target.height());
 }
 
-void FrontToBack::stretchPaint(const Image& picture, float x, float y, float w, float h) {
-  StretchedPicture stretched(picture, x, y, w, h, Size{target_.width(), target_.height()});
-  paint(stretched);
-}
-
-void FrontToBack::polygon(const std::array<Point, 4>& points) {
-  PolygonSpans spans(points, Size{target_.width(), target_.height()});
-  fill(spans, drawColour_);
-}
-
 namespace {
 
 // Four pixels a store where the run allows: the compiler joins the four into one.
@@ -88,37 +78,13 @@ void fillPixels(Rgb* at, Rgb* end, Rgb colour) {
 
 }  // namespace
 
-std::pair<int, int> FrontToBack::columnsToClaim(const StretchMap& map) {
-  int x0 = map.x0;
-  int x1 = map.x1;
-  if (map.y0 != band_.y0 || map.y1 != band_.y1 || x0 > band_.x1 || band_.x0 > x1) {
-    band_ = {x0, x1, map.y0, map.y1};
-    return {x0, x1};
-  }
-  // Every row of the band is claimed in [band_.x0, band_.x1): what the face shares with it
-  // at one end is painted already.
-  if (x0 >= band_.x0) {
-    x0 = std::max(x0, band_.x1);
-  }
-  if (x1 <= band_.x1) {
-    x1 = std::min(x1, band_.x0);
-  }
-  band_.x0 = std::min(band_.x0, map.x0);
-  band_.x1 = std::max(band_.x1, map.x1);
-  return {x0, x1};
-}
-
 void FrontToBack::paint(StretchedPicture& picture) {
   // A claim that finds its run painted costs what a test of it would, so there is none.
   const StretchMap& map = picture.map();
   if (map.empty()) {
     return;
   }
-  const auto [x0, x1] = columnsToClaim(map);
-  if (x0 >= x1) {
-    return;
-  }
-  const RowCoverage::Columns columns(x0, x1);
+  const RowCoverage::Columns columns(map.x0, map.x1);
   for (int py = coverage_.openRow(map.y0); py < map.y1; py = coverage_.openRow(py + 1)) {
     coverage_.claim(py, columns, [&](int a, int b) {
       const Rgb* from = picture.row(py);

@@ -8,11 +8,9 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "canvas/image.hpp"
-#include "canvas/paint_target.hpp"
 #include "canvas/polygon_spans.hpp"
 #include "canvas/stretched_picture.hpp"
 
@@ -114,20 +112,14 @@ class RowCoverage {
 };
 
 // A frame painted front to back onto `target`, the coverage kept in `coverage`.
-class FrontToBack final : public PaintTarget {
+class FrontToBack {
  public:
   FrontToBack(Image& target, RowCoverage& coverage);
 
   // Every pixel is painted: nothing painted before in painter's order can show.
   bool full() const { return coverage_.full(); }
-  // Whether rows [y0, y1) are painted from end to end: nothing on them can show.
-  bool rowsFull(int y0, int y1) const { return y0 >= y1 || coverage_.openRow(y0) >= y1; }
 
-  void stretchPaint(const Image& picture, float x, float y, float w, float h) override;
-  void setDrawColour(Rgb colour) override { drawColour_ = colour; }
-  void polygon(const std::array<Point, 4>& points) override;
-
-  // The same paints on shapes kept from earlier frames.
+  // A stretched picture, or a polygon filled in a colour, over what is still free.
   void paint(StretchedPicture& picture);
   void fill(PolygonSpans& polygon, Rgb colour);
 
@@ -135,21 +127,8 @@ class FrontToBack final : public PaintTarget {
   void finish(const Image& backdrop);
 
  private:
-  // The faces of one grid row share their rows, and each overlaps its neighbours by half:
-  // the columns they have painted on all of those rows so far, joined while they meet.
-  struct FaceBand {
-    int x0 = 0;
-    int x1 = 0;
-    int y0 = 0;
-    int y1 = 0;
-  };
-  // The columns of a face not yet painted by the band it joins, at one end or the other.
-  std::pair<int, int> columnsToClaim(const StretchMap& map);
-
   Image& target_;
   RowCoverage& coverage_;
-  Rgb drawColour_ = 0;
-  FaceBand band_;
 };
 
 inline RowCoverage::Columns::Columns(int x0, int x1)

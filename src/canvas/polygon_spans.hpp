@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "canvas/image.hpp"
-#include "canvas/prefetch.hpp"
 
 namespace quib {
 
@@ -32,12 +31,6 @@ class PolygonSpans {
 
   // Whether some row was asked for.
   bool started() const { return !rows_.empty(); }
-  // Asks for the first rows kept, ahead of painting.
-  void prefetchRows() const {
-    if (!rows_.empty()) {
-      prefetch(rows_.data(), 2 * kCacheLine);
-    }
-  }
 
   // The runs of pixels of row py in [row0, row1) whose centres lie inside (even-odd rule),
   // left to right. Each row is worked out the first time it is asked for: most rows of a

@@ -11,8 +11,6 @@ StretchedPicture::StretchedPicture(const Image& picture, float x, float y, float
 void StretchedPicture::stretch(const Image& picture, float x, float y, float w, float h,
                                Size target) {
   picture_ = &picture;
-  source_ = picture.empty() ? nullptr : picture.row(0);
-  sourceSize_ = {picture.width(), picture.height()};
   map_ = StretchMap(picture, x, y, w, h, target.width, target.height);
   data_.clear();
   columns_.clear();
@@ -27,7 +25,7 @@ const Rgb* StretchedPicture::buildRow(int py) {
     for (int px = map_.x0; px < map_.x1; ++px) {
       columns_[static_cast<std::size_t>(px - map_.x0)] = map_.sourceColumn(px);
     }
-    sourceRowAt_.assign(static_cast<std::size_t>(sourceSize_.height), 0);
+    sourceRowAt_.assign(static_cast<std::size_t>(picture_->height()), 0);
     data_.assign(rows, 0);
   }
   const auto sourceRow = static_cast<std::size_t>(map_.sourceRow(py));

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "canvas/image.hpp"
-#include "canvas/prefetch.hpp"
 #include "canvas/spans.hpp"
 
 namespace quib {
@@ -20,22 +19,9 @@ class StretchedPicture {
 
   // Stretches anew, keeping the memory of the rows stretched before.
   void stretch(const Image& picture, float x, float y, float w, float h, Size target);
-  // Is of no picture until stretched anew.
-  void forget() { picture_ = nullptr; }
 
   const StretchMap& map() const { return map_; }
-  // Asks for where the stretched rows lie, ahead of painting.
-  void prefetchRows() const {
-    if (!data_.empty()) {
-      prefetch(data_.data());
-    }
-  }
   bool empty() const { return map_.empty(); }
-  // Whether this was stretched from `picture`, as it is now laid out in memory.
-  bool isOf(const Image& picture) const {
-    return picture_ == &picture && source_ == (picture.empty() ? nullptr : picture.row(0)) &&
-           sourceSize_ == Size{picture.width(), picture.height()};
-  }
 
   // Target row py's pixels, from column x0 to x1 of the map; py lies in [y0, y1). The
   // pointer holds until the next call.
@@ -51,8 +37,6 @@ class StretchedPicture {
   const Rgb* buildRow(int py);
 
   const Image* picture_ = nullptr;
-  const Rgb* source_ = nullptr;
-  Size sourceSize_;
   StretchMap map_;
   // One block for what a paint reads, so that it meets one place in memory: first, for each
   // target row from y0, where in the block its stretched pixels start (0 until built), then

@@ -1,7 +1,5 @@
-// View surface drawing, delegated to the clipped raster operations.
+// A view surface: its backdrop, and clearing back to it.
 #include "canvas/view_surface.hpp"
-
-#include "canvas/raster.hpp"
 
 namespace quib {
 
@@ -16,14 +14,6 @@ void ViewSurface::setBackdrop(const Image& picture) {
 
 void ViewSurface::clear() {
   pixels_ = backdrop_;
-}
-
-void ViewSurface::stretchPaint(const Image& picture, float x, float y, float w, float h) {
-  quib::stretchPaint(pixels_, picture, x, y, w, h);
-}
-
-void ViewSurface::polygon(const std::array<Point, 4>& points) {
-  fillPolygon(pixels_, points, drawColour_);
 }
 
 }  // namespace quib

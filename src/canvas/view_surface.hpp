@@ -1,15 +1,12 @@
 // A view surface: a square memory picture on a backdrop, drawn on while hidden or shown.
 #pragma once
 
-#include <array>
-
 #include "canvas/front_to_back.hpp"
 #include "canvas/image.hpp"
-#include "canvas/paint_target.hpp"
 
 namespace quib {
 
-class ViewSurface final : public PaintTarget {
+class ViewSurface {
  public:
   static constexpr int kExtent = 521;  // 7815 twips at 15 twips a pixel
   static constexpr Rgb kBackColour = rgb(0, 0, 0);
@@ -24,11 +21,6 @@ class ViewSurface final : public PaintTarget {
 
   bool visible() const { return visible_; }
   void setVisible(bool visible) { visible_ = visible; }
-
-  // Painting over what lies there, in painter's order.
-  void stretchPaint(const Image& picture, float x, float y, float w, float h) override;
-  void setDrawColour(Rgb colour) override { drawColour_ = colour; }
-  void polygon(const std::array<Point, 4>& points) override;
 
   // A clear followed by a whole frame, painted the other way round: `compose` makes the
   // frame's paints on the FrontToBack it is handed, last first, and may stop once that is
@@ -45,7 +37,6 @@ class ViewSurface final : public PaintTarget {
  private:
   Image backdrop_;
   Image pixels_;
-  Rgb drawColour_ = 0;
   bool visible_ = false;
   RowCoverage coverage_;  // kept between frames for its memory
 };

@@ -1,20 +1,17 @@
 // One key-down, strictly in the game's order.
 #include "control/key_handler.hpp"
 
-#include "control/plan_map.hpp"
-
 namespace quib {
 
-KeyAction Picture1_KeyDown(World& world, const ImageHolders& images, ViewPair& views,
-                           WindowSurface& own, PlanMap& plan, std::int16_t KeyCode) {
-  own.clear();
-  own.printNumber(KeyCode);
-  if (applyKey(world, KeyCode) == KeyAction::kEndProgram) {
+KeyAction Picture1_KeyDown(GameScreen& screen, std::int16_t KeyCode) {
+  screen.own.clear();
+  screen.own.printNumber(KeyCode);
+  if (applyKey(screen.world, KeyCode) == KeyAction::kEndProgram) {
     return KeyAction::kEndProgram;
   }
-  updateConerow(world);
-  c(world, images, views);
-  plan.draw(world, own);
+  updateConerow(screen.world);
+  c(screen.world, screen.images, screen.shapes, screen.views);
+  screen.plan.draw(screen.world, screen.own);
   return KeyAction::kDone;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "canvas/glyphs.hpp"
 #include "canvas/window_surface.hpp"
 #include "control/keys_dispatch.hpp"
 #include "control/plan_map.hpp"
@@ -11,10 +12,23 @@
 
 namespace quib {
 
-// Runs one key-down on the game window's parts: its world, its face bitmaps, its two views,
-// its own surface and the plan drawn on it. For Escape it stops after printing the code and returns
-// kEndProgram: the caller plays the sound and ends the game, so no further frame is drawn.
-KeyAction Picture1_KeyDown(World& world, const ImageHolders& images, ViewPair& views,
-                           WindowSurface& own, PlanMap& plan, std::int16_t KeyCode);
+// What the game window holds and a key works on: the world, the face pictures, the two views
+// and the shapes kept between their frames, and the window's own surface with the plan drawn
+// on it. Some megabytes: kept on the heap.
+struct GameScreen {
+  explicit GameScreen(const TextRenderer& text) : own(text), plan(text) {}
+
+  World world;
+  ImageHolders images;
+  ViewPair views;
+  FrameShapes shapes;
+  WindowSurface own;
+  PlanMap plan;
+};
+
+// Runs one key-down on the game window's parts. For Escape it stops after printing the code
+// and returns kEndProgram: the caller plays the sound and ends the game, so no further frame
+// is drawn.
+KeyAction Picture1_KeyDown(GameScreen& screen, std::int16_t KeyCode);
 
 }  // namespace quib

@@ -1,82 +1,69 @@
 // Shapes kept by the place's offset from the viewer.
 #include "render/frame_shapes.hpp"
 
-#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
-#include "canvas/spans.hpp"
 #include "render/projection.hpp"
 
 namespace quib {
 
 void FrameShapes::beginFrame(const World& world, Size surface) {
-  const bool whole = std::trunc(world.X) == world.X && std::trunc(world.Y) == world.Y;
-  if (!whole || world.N != extent_ || world.h != h_ || !(surface == surface_)) {
-    forgetAll();
+  whole_ = std::trunc(world.X) == world.X && std::trunc(world.Y) == world.Y;
+  if (!whole_ || world.N != extent_ || world.h != h_ || !(surface == surface_)) {
+    // The places stay, with their memory, and are worked out anew as each is next needed.
+    ++epoch_;
     extent_ = world.N;
     h_ = world.h;
     surface_ = surface;
   }
-  viewerX_ = static_cast<int>(world.X);
-  viewerY_ = static_cast<int>(world.Y);
-  ++frame_;
-}
-
-void FrameShapes::endFrame() {
-  std::size_t keep = 0;
-  for (const std::size_t at : kept_) {
-    std::unique_ptr<Place>& kept = places_[at];
-    if (kept->lastFrame + 1 >= frame_) {
-      kept_[keep++] = at;
-    } else {
-      kept.reset();
-    }
+  if (whole_) {
+    viewerX_ = static_cast<int>(world.X);
+    viewerY_ = static_cast<int>(world.Y);
   }
-  kept_.resize(keep);
 }
 
-void FrameShapes::forgetAll() {
-  bands_.fill(std::nullopt);
-  ++epoch_;
-}
-
-void FrameShapes::renew(Place& kept) const {
-  kept.epoch = epoch_;
-  kept.sideWallMade = false;
-  kept.face.forget();
-}
-
-FrameShapes::Place& FrameShapes::newPlace(int i, int j) {
-  const std::size_t at = offsetOf(i, j);
-  if (at == kBeyond) {
-    passing_ = Place{};
+FrameShapes::Place& FrameShapes::place(int i, int j) {
+  const int d = j - viewerY_;
+  const int dx = i - viewerX_;
+  if (!whole_ || d < 0 || d > kGridMax || std::abs(dx) > d) {
+    passing_.epoch = 0;
     return passing_;
   }
   if (places_.empty()) {
-    places_.resize(static_cast<std::size_t>(kSpan) * kSpan);
+    places_.resize(static_cast<std::size_t>(kGridMax + 1) * (kGridMax + 1));
   }
-  std::unique_ptr<Place>& kept = places_[at];
-  if (!kept) {
-    kept = std::make_unique<Place>();
-    kept_.push_back(at);
-  }
-  kept->lastFrame = frame_;
-  renew(*kept);
-  return *kept;
+  return places_[static_cast<std::size_t>(d * d + d + dx)];
 }
 
-StretchedPicture& FrameShapes::makeFace(Place& kept, const World& world, const Image& picture,
-                                        int i, int j) {
+StretchedPicture& FrameShapes::face(const World& world, int i, int j, const HeldPicture& picture) {
+  Place& kept = place(i, j);
+  if (kept.epoch == epoch_ && kept.picture == picture.generation) {
+    return kept.face;
+  }
+  if (kept.epoch != epoch_) {
+    kept.epoch = epoch_;
+    kept.sideWallMade = false;
+  }
+  kept.picture = picture.generation;
   if (const auto rect = faceRect(world, static_cast<float>(i), static_cast<float>(j))) {
-    kept.face.stretch(picture, rect->x, rect->y, rect->w, rect->w, surface_);
+    kept.face.stretch(picture.image, rect->x, rect->y, rect->w, rect->w, surface_);
   } else {
-    // A square of no side: it covers nothing, and is kept as the picture's like any other.
-    kept.face.stretch(picture, 0.0f, 0.0f, 0.0f, 0.0f, surface_);
+    // A square of no side covers nothing.
+    kept.face.stretch(picture.image, 0.0f, 0.0f, 0.0f, 0.0f, surface_);
   }
   return kept.face;
 }
 
-PolygonSpans& FrameShapes::makeSideWall(Place& kept, const World& world, int i, int j) {
+PolygonSpans& FrameShapes::sideWall(const World& world, int i, int j) {
+  Place& kept = place(i, j);
+  if (kept.epoch == epoch_ && kept.sideWallMade) {
+    return kept.sideWall;
+  }
+  if (kept.epoch != epoch_) {
+    kept.epoch = epoch_;
+    kept.picture = 0;
+  }
   if (const auto points = sideWallPoints(world, static_cast<float>(i), static_cast<float>(j))) {
     kept.sideWall.set(*points, surface_);
   } else {
@@ -84,33 +71,6 @@ PolygonSpans& FrameShapes::makeSideWall(Place& kept, const World& world, int i, 
   }
   kept.sideWallMade = true;
   return kept.sideWall;
-}
-
-FrameShapes::RowBands FrameShapes::makeRowBands(const World& world, int j) const {
-  RowBands bands{{0, 0}, {0, 0}};
-  const auto add = [](std::pair<int, int>& band, std::pair<int, int> rows) {
-    if (rows.first >= rows.second) {
-      return;
-    }
-    band = band.first >= band.second ? rows
-                                     : std::pair<int, int>{std::min(band.first, rows.first),
-                                                           std::max(band.second, rows.second)};
-  };
-  const auto fj = static_cast<float>(j);
-  if (const auto rect = faceRect(world, world.X, fj); rect && rect->w > 0.0f) {
-    // As a stretch takes its rows.
-    add(bands.faces,
-        coveredPixels(rect->y, static_cast<double>(rect->y) + rect->w, surface_.height));
-  }
-  // A centre inside the view (the viewer's own column) and one on its edge (as far to the
-  // side as the row is ahead).
-  const float d = fj - world.Y;
-  for (const float i : {world.X, world.X - d}) {
-    if (const auto points = sideWallPoints(world, i, fj)) {
-      add(bands.sideWalls, polygonRows(*points, surface_.height));
-    }
-  }
-  return bands;
 }
 
 }  // namespace quib

@@ -1,58 +1,57 @@
-// Face painters stretch their bitmap into the face's square; rif fills the side-wall quad.
+// The painters and the image holders whose pictures they paint.
 #include "render/painters.hpp"
 
-#include "render/projection.hpp"
+#include <atomic>
+#include <utility>
 
 namespace quib {
 namespace {
 
-void paintFace(const World& world, const Image& bitmap, PaintTarget& target, float i, float j) {
-  if (const auto face = faceRect(world, i, j)) {
-    target.stretchPaint(bitmap, face->x, face->y, face->w, face->w);
-  }
+// Process-wide, so that no two pictures ever share a generation, whichever holders hold them.
+std::uint64_t nextGeneration() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
+std::size_t slotOf(Face face) {
+  return static_cast<std::size_t>(face) - static_cast<std::size_t>(Face::kWall);
 }
 
 }  // namespace
 
-const Image* faceBitmap(const ImageHolders& images, Face face) {
-  switch (face) {
-    case Face::kWall:
-      return &images.Image1;
-    case Face::kLift:
-      return &images.Image2;
-    case Face::kDoor:
-      return &images.Image3;
-    case Face::kPowerSwitch:
-      return &images.Image4;
-    case Face::kNone:
-      break;
-  }
-  return nullptr;
+ImageHolders::ImageHolders(Image wall, Image lift, Image door, Image powerSwitch) {
+  set(Face::kWall, std::move(wall));
+  set(Face::kLift, std::move(lift));
+  set(Face::kDoor, std::move(door));
+  set(Face::kPowerSwitch, std::move(powerSwitch));
 }
 
-void wall(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j) {
-  paintFace(world, *faceBitmap(images, Face::kWall), target, i, j);
+void ImageHolders::set(Face face, Image picture) {
+  held_[slotOf(face)] = {std::move(picture), nextGeneration()};
 }
 
-void door1(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j) {
-  paintFace(world, *faceBitmap(images, Face::kDoor), target, i, j);
+const HeldPicture& ImageHolders::of(Face face) const {
+  return held_[slotOf(face)];
 }
 
-void powonoff1(const World& world, const ImageHolders& images, PaintTarget& target, float i,
-               float j) {
-  paintFace(world, *faceBitmap(images, Face::kPowerSwitch), target, i, j);
+void wall(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kWall, i, j});
 }
 
-void lift1(const World& world, const ImageHolders& images, PaintTarget& target, float i, float j) {
-  paintFace(world, *faceBitmap(images, Face::kLift), target, i, j);
+void lift1(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kLift, i, j});
 }
 
-void rif(const World& world, PaintTarget& target, float i, float j) {
-  target.setDrawColour(kSideWallColour);
-  if (const auto points = sideWallPoints(world, i, j)) {
-    target.polygon(*points);
-  }
-  target.refresh();
+void door1(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kDoor, i, j});
+}
+
+void powonoff1(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kPowerSwitch, i, j});
+}
+
+void rif(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kSideWall, Face::kNone, i, j});
 }
 
 }  // namespace quib

@@ -3,7 +3,6 @@
 
 #include "control/plan_map.hpp"
 #include "platform/failure.hpp"
-#include "platform/freed_memory.hpp"
 #include "platform/paths.hpp"
 #include "platform/picture_file.hpp"
 #include "world/level_file.hpp"
@@ -13,15 +12,7 @@ namespace quib {
 GameWindow::GameWindow(const TextRenderer& font) : screen_(std::make_unique<GameScreen>(font)) {}
 
 KeyAction GameWindow::keyDown(std::int16_t keyCode) {
-  GameScreen& s = *screen_;
-  const KeyAction action = Picture1_KeyDown(s.world, s.images, s.views, s.own, s.plan, keyCode);
-  // Often enough that the holes never add up to much; a return takes some 60 us, a quarter
-  // of a microsecond a key at this spacing.
-  constexpr unsigned kKeysBetweenReturns = 256;
-  if (++keys_ % kKeysBetweenReturns == 0) {
-    returnFreedMemory();
-  }
-  return action;
+  return Picture1_KeyDown(*screen_, keyCode);
 }
 
 void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen) {
@@ -38,10 +29,10 @@ void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& 
   s.views.Picture1[1].setVisible(false);
   s.world.N = s.views.Picture1[0].extent();
 
-  s.images.Image1 = loadPicture(driveLetterPath("x:\\wall.bmp", files.driveX));
-  s.images.Image2 = loadPicture(driveLetterPath("x:\\lift.bmp", files.driveX));
-  s.images.Image3 = loadPicture(driveLetterPath("x:\\door.bmp", files.driveX));
-  s.images.Image4 = loadPicture(driveLetterPath("x:\\powon.bmp", files.driveX));
+  s.images.set(Face::kWall, loadPicture(driveLetterPath("x:\\wall.bmp", files.driveX)));
+  s.images.set(Face::kLift, loadPicture(driveLetterPath("x:\\lift.bmp", files.driveX)));
+  s.images.set(Face::kDoor, loadPicture(driveLetterPath("x:\\door.bmp", files.driveX)));
+  s.images.set(Face::kPowerSwitch, loadPicture(driveLetterPath("x:\\powon.bmp", files.driveX)));
 
   const LevelRead level =
       readLevel(files.level.value_or(levelPath(workingDirectory())), s.world.labmap);

@@ -11,7 +11,6 @@
 #include "canvas/image.hpp"
 #include "canvas/window_surface.hpp"
 #include "control/key_handler.hpp"
-#include "render/frame.hpp"
 #include "world/world.hpp"
 
 namespace quib {
@@ -22,18 +21,6 @@ inline constexpr const char* kSoundFile = "tada.wav";
 struct GameFiles {
   std::string driveX;                               // drive X's folder: the five pictures
   std::optional<std::string> level = std::nullopt;  // a level of one's own, else the folder's
-};
-
-// What the game window holds: the world, the face bitmaps, the two views and its own
-// surface for the key code and the plan.
-struct GameScreen {
-  explicit GameScreen(const TextRenderer& text) : own(text), plan(text) {}
-
-  World world;
-  ImageHolders images;
-  ViewPair views;
-  WindowSurface own;
-  PlanMap plan;
 };
 
 class GameWindow {
@@ -47,7 +34,7 @@ class GameWindow {
   // fails.
   void Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen = {});
 
-  // Handles a key and, every so many keys, gives back the memory the frames freed.
+  // Handles a key: the whole chain of Picture1_KeyDown.
   KeyAction keyDown(std::int16_t keyCode);
 
   // The client area as seen: the window's own surface with the shown view at (16, 16).
@@ -59,7 +46,6 @@ class GameWindow {
 
  private:
   std::unique_ptr<GameScreen> screen_;
-  unsigned keys_ = 0;
 };
 
 }  // namespace quib

@@ -274,12 +274,14 @@ TEST(FrontToBack, PicturesAndPolygonsGiveThePaintersOrderPixels) {
     }
     Image fast(kWidth, kHeight);
     FrontToBack painter(fast, coverage);
-    painter.setDrawColour(kRed);
     for (const Paint& paint : paints) {
       if (paint.picture != nullptr) {
-        painter.stretchPaint(*paint.picture, paint.x, paint.y, paint.w, paint.w);
+        StretchedPicture stretched(*paint.picture, paint.x, paint.y, paint.w, paint.w,
+                                   Size{kWidth, kHeight});
+        painter.paint(stretched);
       } else {
-        painter.polygon(paint.points);
+        PolygonSpans spans(paint.points, Size{kWidth, kHeight});
+        painter.fill(spans, kRed);
       }
     }
     painter.finish(backdrop);

@@ -35,25 +35,23 @@ TEST(EveryExtent, LevelsWithoutPointsPlayAndShowOnlyTheBackdrop) {
   };
   for (const int n : extents) {
     for (const auto& keys : games) {
-      auto world = std::make_unique<World>();
-      placeViewer(*world, n);
-      const ImageHolders images{Image(8, 8, rgb(200, 0, 0)), Image(8, 8, rgb(0, 200, 0)),
-                                Image(8, 8, rgb(0, 0, 200)), Image(8, 8, rgb(200, 200, 0))};
-      auto views = std::make_unique<ViewPair>();
-      for (ViewSurface& surface : views->Picture1) {
+      auto screen = std::make_unique<GameScreen>(text);
+      placeViewer(screen->world, n);
+      screen->images = ImageHolders(Image(8, 8, rgb(200, 0, 0)), Image(8, 8, rgb(0, 200, 0)),
+                                    Image(8, 8, rgb(0, 0, 200)), Image(8, 8, rgb(200, 200, 0)));
+      for (ViewSurface& surface : screen->views.Picture1) {
         surface.setBackdrop(backdrop);
       }
-      views->Picture1[0].setVisible(true);
-      world->N = views->Picture1[0].extent();
-      WindowSurface own(text);
-      PlanMap plan(text);
+      screen->views.Picture1[0].setVisible(true);
+      screen->world.N = screen->views.Picture1[0].extent();
       std::string played;
       for (const std::int16_t key : keys) {
         played += " " + std::to_string(key);
-        ASSERT_EQ(Picture1_KeyDown(*world, images, *views, own, plan, key), KeyAction::kDone)
+        ASSERT_EQ(Picture1_KeyDown(*screen, key), KeyAction::kDone)
             << "extent " << n << ", keys" << played;
       }
-      const ViewSurface& shown = views->Picture1[views->Picture1[0].visible() ? 0 : 1];
+      const ViewPair& views = screen->views;
+      const ViewSurface& shown = views.Picture1[views.Picture1[0].visible() ? 0 : 1];
       EXPECT_TRUE(shown.pixels() == bare.pixels())
           << "extent " << n << ", keys" << played << ": the view shows more than the backdrop";
     }

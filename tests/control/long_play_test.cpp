@@ -44,7 +44,8 @@ TEST(LongPlay, HundredThousandKeys) {
   GTEST_SKIP() << "a plain-build test: under the sanitizers it would take minutes";
 #endif
   const BoxText text;
-  auto world = std::make_unique<World>();
+  auto screen = std::make_unique<GameScreen>(text);
+  World* world = &screen->world;
   const LevelRead level =
       readLevel(std::string(QUIB_SOURCE_DIR) + "/game/lab/firstwin.lab/level0.dat", world->labmap);
   ASSERT_TRUE(level.ok()) << level.error;
@@ -53,16 +54,13 @@ TEST(LongPlay, HundredThousandKeys) {
   const auto start = std::make_unique<Labmap>(world->labmap);
   const std::vector<std::int32_t> codes = codesOf(world->labmap, n);
 
-  ImageHolders images{Image(64, 64, rgb(150, 70, 40)), Image(32, 48, rgb(120, 120, 130)),
-                      Image(16, 16, rgb(140, 90, 40)), Image(5, 7, rgb(200, 200, 190))};
-  ViewPair views;
-  for (ViewSurface& surface : views.Picture1) {
+  screen->images = ImageHolders(Image(64, 64, rgb(150, 70, 40)), Image(32, 48, rgb(120, 120, 130)),
+                                Image(16, 16, rgb(140, 90, 40)), Image(5, 7, rgb(200, 200, 190)));
+  for (ViewSurface& surface : screen->views.Picture1) {
     surface.setBackdrop(Image(521, 521, rgb(60, 60, 80)));
   }
-  views.Picture1[0].setVisible(true);
-  world->N = views.Picture1[0].extent();
-  WindowSurface own(text);
-  PlanMap plan(text);
+  screen->views.Picture1[0].setVisible(true);
+  world->N = screen->views.Picture1[0].extent();
 
   const std::int16_t keys[] = {vk::kUp,      vk::kDown,    vk::kLeft,    vk::kRight, vk::kNumpad4,
                                vk::kNumpad6, vk::kNumpad8, vk::kNumpad2, vk::kSpace, 65};
@@ -73,7 +71,7 @@ TEST(LongPlay, HundredThousandKeys) {
   for (int press = 1; press <= kKeys; ++press) {
     const std::int16_t key = keys[random() % std::size(keys)];
     turns += key == vk::kNumpad4 ? 1 : key == vk::kNumpad6 ? -1 : 0;
-    ASSERT_EQ(Picture1_KeyDown(*world, images, views, own, plan, key), KeyAction::kDone);
+    ASSERT_EQ(Picture1_KeyDown(*screen, key), KeyAction::kDone);
     ASSERT_TRUE(world->X >= 0 && world->X <= world->ro && world->Y >= 0 && world->Y <= world->ro)
         << "press " << press << ": (" << world->X << ", " << world->Y << ")";
     ASSERT_TRUE(world->h >= 0 && world->h <= kEyeMax) << "press " << press << ": h " << world->h;

@@ -29,7 +29,9 @@ inline std::string playFuzzInput(std::span<const std::uint8_t> input, const std:
     std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(input.data()), static_cast<std::streamsize>(split));
   }
-  auto world = std::make_unique<World>();
+  const BoxText text;
+  auto screen = std::make_unique<GameScreen>(text);
+  World* world = &screen->world;
   const LevelRead level = readLevel(scratch, world->labmap);
   if (!level.ok()) {
     return {};
@@ -49,23 +51,19 @@ inline std::string playFuzzInput(std::span<const std::uint8_t> input, const std:
   // Enough keys to walk and turn a small level every way, few enough that a full level's keys
   // stay well inside the time limit under the sanitizers.
   constexpr std::size_t kMostKeys = 256;
-  const BoxText text;
-  const ImageHolders images{Image(3, 5, rgb(200, 0, 0)), Image(7, 2, rgb(0, 200, 0)),
-                            Image(1, 1, rgb(0, 0, 200)), Image(16, 16, rgb(200, 200, 0))};
-  auto views = std::make_unique<ViewPair>();
-  for (ViewSurface& surface : views->Picture1) {
+  screen->images = ImageHolders(Image(3, 5, rgb(200, 0, 0)), Image(7, 2, rgb(0, 200, 0)),
+                                Image(1, 1, rgb(0, 0, 200)), Image(16, 16, rgb(200, 200, 0)));
+  for (ViewSurface& surface : screen->views.Picture1) {
     surface.setBackdrop(Image(400, 300, rgb(60, 60, 80)));
   }
-  views->Picture1[0].setVisible(true);
+  screen->views.Picture1[0].setVisible(true);
   placeViewer(*world, level.n);
-  world->N = views->Picture1[0].extent();
-  WindowSurface own(text);
+  world->N = screen->views.Picture1[0].extent();
   const Size client = planClientSize(world->N, world->ro);
-  own.resize(client.width, client.height);
-  PlanMap plan(text);
+  screen->own.resize(client.width, client.height);
   for (std::size_t k = split + 1; k < input.size() && k <= split + kMostKeys; ++k) {
     const std::int16_t key = kKeys[input[k] % std::size(kKeys)];
-    if (Picture1_KeyDown(*world, images, *views, own, plan, key) != KeyAction::kDone) {
+    if (Picture1_KeyDown(*screen, key) != KeyAction::kDone) {
       return "key " + std::to_string(key) + " ended the game";
     }
     const bool onGrid = level.n < 1 || (world->X >= 0.0f && world->X <= world->ro &&

@@ -76,13 +76,17 @@ TEST(SideWall, PlacesThatWouldDivideByZeroPaintNothing) {
 std::string walk(const World& world) {
   std::string order;
   int row = -1;
-  walkFrame(world, [&](int i, int j) {
+  const auto visit = [&](int i, int j) {
     if (j != row) {
       order += (row == -1 ? "" : " | ") + std::to_string(j) + ":";
       row = j;
     }
     order += " " + std::to_string(i);
-  });
+  };
+  const GridSpan rows = frameRows(world);
+  for (int j = rows.last; j >= rows.first; --j) {
+    walkRow(world, j, visit);
+  }
   return order;
 }
 
