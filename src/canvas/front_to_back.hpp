@@ -118,6 +118,8 @@ class FrontToBack {
 
   // Every pixel is painted: nothing painted before in painter's order can show.
   bool full() const { return coverage_.full(); }
+  // Whether rows [y0, y1) are painted from end to end: nothing on them can show.
+  bool rowsFull(int y0, int y1) const { return y0 >= y1 || coverage_.openRow(y0) >= y1; }
 
   // A stretched picture, or a polygon filled in a colour, over what is still free.
   void paint(StretchedPicture& picture);

@@ -46,11 +46,17 @@ void WindowN(const World& world, const ImageHolders& images, FrameShapes& shapes
     for (int j = rows.first; j <= rows.last && !painter.full(); ++j) {
       row.clear();
       paintsOfRow(world, j, row);
+      // The faces of a grid row share their pixel rows (a face's rows depend only on how far
+      // ahead it is and on the eye): once one finds them painted throughout, the row's other
+      // faces are not worked out at all.
+      bool facesHidden = false;
       for (auto paint = row.rbegin(); paint != row.rend() && !painter.full(); ++paint) {
         if (paint->kind == Paint::Kind::kSideWall) {
           painter.fill(shapes.sideWall(world, paint->i, paint->j), kSideWallColour);
-        } else {
-          painter.paint(shapes.face(world, paint->i, paint->j, images.of(paint->face)));
+        } else if (!facesHidden) {
+          StretchedPicture& face = shapes.face(world, paint->i, paint->j, images.of(paint->face));
+          facesHidden = painter.rowsFull(face.map().y0, face.map().y1);
+          painter.paint(face);
         }
       }
     }

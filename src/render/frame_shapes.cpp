@@ -21,9 +21,22 @@ void FrameShapes::beginFrame(const World& world, Size surface) {
     viewerX_ = static_cast<int>(world.X);
     viewerY_ = static_cast<int>(world.Y);
   }
+  last_ = nullptr;
+  lastI_ = -1;
 }
 
 FrameShapes::Place& FrameShapes::place(int i, int j) {
+  // A point's face and side wall are asked for one after the other.
+  if (i == lastI_ && j == lastJ_) {
+    return *last_;
+  }
+  lastI_ = i;
+  lastJ_ = j;
+  last_ = &placeAt(i, j);
+  return *last_;
+}
+
+FrameShapes::Place& FrameShapes::placeAt(int i, int j) {
   const int d = j - viewerY_;
   const int dx = i - viewerX_;
   if (!whole_ || d < 0 || d > kGridMax || std::abs(dx) > d) {

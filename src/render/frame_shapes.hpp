@@ -37,9 +37,13 @@ class FrameShapes {
     PolygonSpans sideWall;
   };
   Place& place(int i, int j);
+  Place& placeAt(int i, int j);
 
   std::vector<Place> places_;  // d rows ahead: (d + 1)^2 - 1 - d + (i - X), for |i - X| <= d
   Place passing_;              // a point beyond them
+  Place* last_ = nullptr;      // the place last asked for, of point (lastI_, lastJ_)
+  int lastI_ = -1;
+  int lastJ_ = -1;
   std::uint32_t epoch_ = 1;
   bool whole_ = false;  // the viewer stands on whole places
   int viewerX_ = 0;

@@ -1,4 +1,4 @@
-// The painters and the image holders whose pictures they paint.
+// The image holders and the generations of their pictures.
 #include "render/painters.hpp"
 
 #include <atomic>
@@ -32,26 +32,6 @@ void ImageHolders::set(Face face, Image picture) {
 
 const HeldPicture& ImageHolders::of(Face face) const {
   return held_[slotOf(face)];
-}
-
-void wall(PaintList& list, int i, int j) {
-  list.push_back({Paint::Kind::kFace, Face::kWall, i, j});
-}
-
-void lift1(PaintList& list, int i, int j) {
-  list.push_back({Paint::Kind::kFace, Face::kLift, i, j});
-}
-
-void door1(PaintList& list, int i, int j) {
-  list.push_back({Paint::Kind::kFace, Face::kDoor, i, j});
-}
-
-void powonoff1(PaintList& list, int i, int j) {
-  list.push_back({Paint::Kind::kFace, Face::kPowerSwitch, i, j});
-}
-
-void rif(PaintList& list, int i, int j) {
-  list.push_back({Paint::Kind::kSideWall, Face::kNone, i, j});
 }
 
 }  // namespace quib

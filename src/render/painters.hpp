@@ -51,11 +51,21 @@ using PaintList = std::vector<Paint>;
 // Side walls are filled in this red.
 inline constexpr Rgb kSideWallColour = rgb(250, 0, 0);
 
-// The painters: each appends its paint of point (i, j).
-void wall(PaintList& list, int i, int j);
-void lift1(PaintList& list, int i, int j);
-void door1(PaintList& list, int i, int j);
-void powonoff1(PaintList& list, int i, int j);
-void rif(PaintList& list, int i, int j);
+// The painters: each appends its paint of point (i, j). A frame makes thousands: inline.
+inline void wall(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kWall, i, j});
+}
+inline void lift1(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kLift, i, j});
+}
+inline void door1(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kDoor, i, j});
+}
+inline void powonoff1(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kFace, Face::kPowerSwitch, i, j});
+}
+inline void rif(PaintList& list, int i, int j) {
+  list.push_back({Paint::Kind::kSideWall, Face::kNone, i, j});
+}
 
 }  // namespace quib
