@@ -1,9 +1,7 @@
-// Viewer placement at start-up and float-to-index conversion.
+// Viewer placement at start-up and the view-cone rows.
 #include "world/world.hpp"
 
 #include <cmath>
-
-#include "world/rounding.hpp"
 
 namespace quib {
 

@@ -17,6 +17,7 @@
 #include "control/box_text.hpp"
 #include "control/key_handler.hpp"
 #include "control/plan_map.hpp"
+#include "control/plan_reference.hpp"
 #include "render/painter_order_reference.hpp"
 #include "world/key_codes.hpp"
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "control/plan_reference.hpp"
+
 namespace quib {
 namespace {
 
