@@ -21,6 +21,11 @@ void FrameShapes::beginFrame(const World& world, Size surface) {
     viewerX_ = static_cast<int>(world.X);
     viewerY_ = static_cast<int>(world.Y);
   }
+  // No row lies farther ahead than the extent: a small level needs only its part of the block.
+  const auto rows = static_cast<std::size_t>(gridSpan(0.0f, world.ro).last + 1);
+  if (places_.size() < rows * rows) {
+    places_.resize(rows * rows);
+  }
   last_ = nullptr;
   lastI_ = -1;
 }
@@ -39,14 +44,12 @@ FrameShapes::Place& FrameShapes::place(int i, int j) {
 FrameShapes::Place& FrameShapes::placeAt(int i, int j) {
   const int d = j - viewerY_;
   const int dx = i - viewerX_;
-  if (!whole_ || d < 0 || d > kGridMax || std::abs(dx) > d) {
+  const auto at = static_cast<std::size_t>(d * d + d + dx);
+  if (!whole_ || d < 0 || std::abs(dx) > d || at >= places_.size()) {
     passing_.epoch = 0;
     return passing_;
   }
-  if (places_.empty()) {
-    places_.resize(static_cast<std::size_t>(kGridMax + 1) * (kGridMax + 1));
-  }
-  return places_[static_cast<std::size_t>(d * d + d + dx)];
+  return places_[at];
 }
 
 StretchedPicture& FrameShapes::face(const World& world, int i, int j, const HeldPicture& picture) {

@@ -15,8 +15,8 @@ namespace quib {
 // surface's size and, for a face, its picture. A repeated frame, a step or a turn brings the
 // same places back, so each place's face and side wall are worked out once and kept, with the
 // stretched rows the face has shown. The places lie in one block, one for every point a frame
-// can visit from a viewer on whole places: d rows ahead, from d columns to its left to d to its
-// right. A point elsewhere is worked out afresh each time.
+// can visit from a viewer on whole places: d rows ahead (up to the extent), from d columns to
+// its left to d to its right. A point elsewhere is worked out afresh each time.
 class FrameShapes {
  public:
   // Starts a frame on a surface of the given size: a new eye height, extent or size, or a
