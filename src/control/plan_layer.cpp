@@ -127,6 +127,39 @@ class Pen {
       std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::min()};
 };
 
+// Draws the shape with the corners drawPlanShape gives it, looked up by its grid indices.
+void drawShape(Pen& pen, const Corners& corners, const PointShape& shape) {
+  // Index -1 comes first.
+  const auto at = [](const std::vector<std::int64_t>& pixels, int index) {
+    return pixels[static_cast<std::size_t>(index) + 1];
+  };
+  const int i = shape.i;
+  const int j = shape.j;
+  const int k = shape.k;
+  const Rgb colour = shape.meaning->planColour;
+  switch (shape.meaning->plan) {
+    case PlanShape::kSegment:
+      pen.fill({at(corners.x, i - 1 + k), at(corners.y, j - k), at(corners.x, i + 1 - k),
+                at(corners.y, j + k)},
+               colour);
+      break;
+    case PlanShape::kMarker: {
+      const Corners::Sides& sides =
+          corners.markers[static_cast<std::size_t>(shape.meaning - kCodeMeanings.data())];
+      pen.fill({at(sides.left, i), at(sides.top, j), at(sides.right, i), at(sides.bottom, j)},
+               colour);
+      break;
+    }
+    case PlanShape::kFrame:
+      pen.outline(
+          {at(corners.x, i - 1), at(corners.y, j + 1), at(corners.x, i + 1), at(corners.y, j - 1)},
+          colour);
+      break;
+    case PlanShape::kNone:
+      break;
+  }
+}
+
 }  // namespace
 
 void drawPointShapes(const World& world, const PlanGeometry& g, WindowSurface& layer) {
@@ -145,37 +178,9 @@ void drawPointShapes(const World& world, const PlanGeometry& g, WindowSurface& l
     });
     return;
   }
-  const auto at = [](const std::vector<std::int64_t>& pixels, int index) {
-    return pixels[static_cast<std::size_t>(index + 1)];
-  };
-  const std::vector<std::int64_t>& x = corners->x;
-  const std::vector<std::int64_t>& y = corners->y;
   layer.paintLines([&](Image& image) {
     Pen pen(image);
-    forEachPointShape(world, [&](const PointShape& shape) {
-      const int i = shape.i;
-      const int j = shape.j;
-      const int k = shape.k;
-      const Rgb colour = shape.meaning->planColour;
-      // The corners drawPlanShape gives each shape.
-      switch (shape.meaning->plan) {
-        case PlanShape::kSegment:
-          pen.fill({at(x, i - 1 + k), at(y, j - k), at(x, i + 1 - k), at(y, j + k)}, colour);
-          break;
-        case PlanShape::kMarker: {
-          const Corners::Sides& sides =
-              corners->markers[static_cast<std::size_t>(shape.meaning - kCodeMeanings.data())];
-          pen.fill({at(sides.left, i), at(sides.top, j), at(sides.right, i), at(sides.bottom, j)},
-                   colour);
-          break;
-        }
-        case PlanShape::kFrame:
-          pen.outline({at(x, i - 1), at(y, j + 1), at(x, i + 1), at(y, j - 1)}, colour);
-          break;
-        case PlanShape::kNone:
-          break;
-      }
-    });
+    forEachPointShape(world, [&](const PointShape& shape) { drawShape(pen, *corners, shape); });
     return pen.reach();
   });
 }

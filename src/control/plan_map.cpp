@@ -31,7 +31,9 @@ Rect planArea(const PlanGeometry& g, Size size) {
   const float last = g.px(g.ro + 1.0f);
   const float top = g.py(g.ro + 1.0f);
   const float bottom = g.py(-1.0f);
-  const auto pixel = [](float v) { return static_cast<int>(std::clamp(v, -1.0e6f, 1.0e6f)); };
+  // Far beyond any window: the clamp only keeps the conversion in range.
+  static constexpr float kFar = 1.0e6f;
+  const auto pixel = [](float v) { return static_cast<int>(std::clamp(v, -kFar, kFar)); };
   const int left = std::max(0, pixel(std::min(first, last)) - 1);
   const int right = std::min(size.width, pixel(std::max(first, last)) + 2);
   const int up = std::max(0, pixel(std::min(top, bottom)) - 1);

@@ -44,8 +44,14 @@ FrameShapes::Place& FrameShapes::place(int i, int j) {
 FrameShapes::Place& FrameShapes::placeAt(int i, int j) {
   const int d = j - viewerY_;
   const int dx = i - viewerX_;
-  const auto at = static_cast<std::size_t>(d * d + d + dx);
-  if (!whole_ || d < 0 || std::abs(dx) > d || at >= places_.size()) {
+  if (!whole_ || d < 0 || std::abs(dx) > d) {
+    passing_.epoch = 0;
+    return passing_;
+  }
+  // Row d's places follow the d^2 of the nearer rows, from d columns left to d right.
+  const auto row = static_cast<std::size_t>(d);
+  const std::size_t at = row * row + static_cast<std::size_t>(dx + d);
+  if (at >= places_.size()) {
     passing_.epoch = 0;
     return passing_;
   }
