@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "world/input_file.hpp"
@@ -42,20 +43,22 @@ bool comment(std::string_view line) {
   return line[0] == '#' && (line.size() == 1 || line[1] == ' ' || line[1] == '\t');
 }
 
-// One row of a drawing: where it was found and what it holds.
-struct DrawnRow {
-  int line = 0;
-  int column = 0;  // of its first symbol
-  std::string_view symbols;
-};
-
-std::string at(const std::string& name, int line, int column) {
-  return name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+bool symbolsOnly(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char ch) { return codeOfSymbol(ch).has_value(); });
 }
 
-// The drawing's rows, far to near, without margins, comments or empty lines.
-std::vector<DrawnRow> rowsOf(std::string_view text) {
-  std::vector<DrawnRow> rows;
+constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+
+// Some editors begin a UTF-8 file with a byte-order mark: no part of the first line.
+std::string_view withoutByteOrderMark(std::string_view text) {
+  return text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text;
+}
+
+// Calls `each(number, line)` for every line of the text that holds more than blanks, without
+// the blanks and CR at its end, until `each` returns false.
+template <class Each>
+void forEachLine(std::string_view text, Each&& each) {
   int number = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
@@ -65,18 +68,99 @@ std::vector<DrawnRow> rowsOf(std::string_view text) {
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
       line.remove_suffix(1);
     }
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || comment(line.substr(first)) || marginOnly(line)) {
-      continue;
+    if (line.find_first_not_of(" \t") != std::string_view::npos && !each(number, line)) {
+      return;
     }
-    const std::size_t start = line.find_first_not_of("0123456789 \t");
-    rows.push_back({number, static_cast<int>(start) + 1, line.substr(start)});
   }
-  return rows;
+}
+
+// One row of a drawing: where it was found and what it holds.
+struct DrawnRow {
+  int line = 0;
+  int column = 0;  // of its first symbol
+  std::string_view symbols;
+};
+
+// The drawing's rows, far to near, and the first line passed over as a comment only because it
+// could be no row, to name when the rows make no square.
+struct DrawnRows {
+  std::vector<DrawnRow> rows;
+  std::optional<DrawnRow> passedOver;
+};
+
+// A line that may be a row.
+struct DrawnLine {
+  DrawnRow row;
+  bool hashed;  // begins with '#', no margin number before it
+};
+
+// The lines that may be rows: all but margins, comments and empty lines.
+std::vector<DrawnLine> linesOf(std::string_view text) {
+  std::vector<DrawnLine> lines;
+  forEachLine(text, [&](int number, std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (!comment(line.substr(first)) && !marginOnly(line)) {
+      const std::size_t start = line.find_first_not_of("0123456789 \t");
+      lines.push_back({{number, static_cast<int>(start) + 1, line.substr(start)},
+                       start == first && line[first] == '#'});
+    }
+    return true;
+  });
+  return lines;
+}
+
+// The width of the lines that do not begin with '#' when they agree on one, else 0 (no line
+// is empty).
+std::size_t plainWidth(const std::vector<DrawnLine>& lines) {
+  std::size_t width = 0;
+  for (const DrawnLine& line : lines) {
+    if (!line.hashed) {
+      if (width != 0 && width != line.row.symbols.size()) {
+        return 0;
+      }
+      width = line.row.symbols.size();
+    }
+  }
+  return width;
+}
+
+// Rows without margins, comments or empty lines. A line that begins with '#' and no blank may
+// be a row that begins with a wall, or a comment written without the blank ("#my level"); it
+// is a comment when it cannot be a row: when it holds what is no symbol, or when it is not as
+// wide as the rows that begin otherwise and the drawing is square without it. Else it stays a
+// row, so that a row of the wrong width is named as such.
+DrawnRows rowsOf(std::string_view text) {
+  std::vector<DrawnLine> lines = linesOf(text);
+  DrawnRows drawn;
+  std::erase_if(lines, [&](const DrawnLine& line) {
+    const bool noRow = line.hashed && !symbolsOnly(line.row.symbols);
+    if (noRow && !drawn.passedOver) {
+      drawn.passedOver = line.row;
+    }
+    return noRow;
+  });
+  const std::size_t width = plainWidth(lines);
+  const auto otherWidth = [&](const DrawnLine& line) {
+    return line.hashed && width != 0 && line.row.symbols.size() != width;
+  };
+  const auto others =
+      static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), otherWidth));
+  const bool squareWithout = width != 0 && 2 * (lines.size() - others) == width;
+  for (const DrawnLine& line : lines) {
+    if (!squareWithout || !otherWidth(line)) {
+      drawn.rows.push_back(line.row);
+    }
+  }
+  return drawn;
+}
+
+std::string at(const std::string& name, int line, int column) {
+  return name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
 }
 
 // Why the rows do not make a square drawing of at most 101 rows; nothing when they do.
-std::string shapeError(const std::vector<DrawnRow>& rows, const std::string& name) {
+std::string shapeError(const DrawnRows& drawn, const std::string& name) {
+  const std::vector<DrawnRow>& rows = drawn.rows;
   if (rows.empty()) {
     return name + ": the drawing has no rows";
   }
@@ -96,11 +180,35 @@ std::string shapeError(const std::vector<DrawnRow>& rows, const std::string& nam
   if (width != 2 * rows.size()) {
     const std::string count =
         rows.size() == 1 ? "1 row needs" : std::to_string(rows.size()) + " rows need";
-    return at(name, rows.front().line, rows.front().column) + count + " rows of " +
-           std::to_string(2 * rows.size()) + " characters, two a point; this one has " +
-           std::to_string(width);
+    std::string error = at(name, rows.front().line, rows.front().column) + count + " rows of " +
+                        std::to_string(2 * rows.size()) +
+                        " characters, two a point; this one has " + std::to_string(width);
+    // A row with a slip of the pen that begins with a wall was taken for a comment.
+    if (drawn.passedOver) {
+      error += "; line " + std::to_string(drawn.passedOver->line) + ", " +
+               quoted(std::string(drawn.passedOver->symbols)) + ", was taken for a comment";
+    }
+    return error;
   }
   return {};
+}
+
+// The symbols, for a message: ". # D Y B S C L G".
+std::string symbolList() {
+  std::string list;
+  for (std::int32_t value = 0; value <= kHighestCode; ++value) {
+    if (const auto symbol = symbolOf(value)) {
+      list += (list.empty() ? "" : " ") + std::string(1, *symbol);
+    }
+  }
+  return list;
+}
+
+// Why a character of a row is none of the symbols.
+std::string noSymbol(std::string_view rest) {
+  const std::string what =
+      rest.starts_with(kByteOrderMark) ? "a byte-order mark" : quoted(std::string(1, rest.front()));
+  return what + " is no symbol of a code; the symbols are " + symbolList();
 }
 
 }  // namespace
@@ -133,29 +241,43 @@ Drawing drawLevel(const Labmap& labmap, int n) {
 }
 
 LevelRead readDrawing(std::string_view text, const std::string& name, Labmap& labmap) {
-  const std::vector<DrawnRow> rows = rowsOf(text);
-  for (const DrawnRow& row : rows) {
+  const DrawnRows drawn = rowsOf(withoutByteOrderMark(text));
+  for (const DrawnRow& row : drawn.rows) {
     for (std::size_t c = 0; c < row.symbols.size(); ++c) {
       if (!codeOfSymbol(row.symbols[c])) {
         return {0, at(name, row.line, row.column + static_cast<int>(c)) +
-                       quoted(std::string(1, row.symbols[c])) + " is no symbol of a code"};
+                       noSymbol(row.symbols.substr(c))};
       }
     }
   }
-  if (std::string error = shapeError(rows, name); !error.empty()) {
+  if (std::string error = shapeError(drawn, name); !error.empty()) {
     return {0, error};
   }
+  const std::vector<DrawnRow>& rows = drawn.rows;
   const int n = static_cast<int>(rows.size()) - 1;
-  auto drawn = std::make_unique<Labmap>();
+  auto level = std::make_unique<Labmap>();
   for (int r = 0; r <= n; ++r) {
     const DrawnRow& row = rows[static_cast<std::size_t>(r)];
     for (std::size_t c = 0; c < row.symbols.size(); ++c) {
-      (*drawn)(static_cast<int>(c / 2), n - r, static_cast<int>(c % 2)) =
+      (*level)(static_cast<int>(c / 2), n - r, static_cast<int>(c % 2)) =
           codeOfSymbol(row.symbols[c]).value_or(code::kEmpty);
     }
   }
-  labmap = *drawn;
+  labmap = *level;
   return {n, {}};
+}
+
+bool looksLikeDrawing(std::string_view text) {
+  bool drawing = false;
+  forEachLine(withoutByteOrderMark(text), [&](int /*number*/, std::string_view line) {
+    if (marginOnly(line)) {
+      return true;
+    }
+    const std::string_view rest = line.substr(line.find_first_not_of("0123456789 \t"));
+    drawing = rest.front() == '#' || symbolsOnly(rest);
+    return false;
+  });
+  return drawing;
 }
 
 std::string symbolLegend() {

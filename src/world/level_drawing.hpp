@@ -20,10 +20,15 @@ struct Drawing {
 // The drawing of the level of extent n (up to 100); empty for a negative extent.
 Drawing drawLevel(const Labmap& labmap, int n);
 
-// Reads a drawing into `labmap`: margins, blanks at the ends of lines, empty lines and comment
-// lines (a '#' alone or followed by a blank) are passed over. On failure the error names `name`,
-// the line and the column, and `labmap` is left as it was.
+// Reads a drawing into `labmap`: margins, blanks at the ends of lines, empty lines, a byte-order
+// mark at the start and comment lines (a '#' alone or before a blank, or a line that begins
+// with '#' and cannot be a row) are passed over. On failure the error names `name`, the line
+// and the column, and `labmap` is left as it was.
 LevelRead readDrawing(std::string_view text, const std::string& name, Labmap& labmap);
+
+// Whether the text reads as a drawing rather than a level file: its first line that holds more
+// than numbers and blanks begins with '#' or, past its margin, is made of symbols alone.
+bool looksLikeDrawing(std::string_view text);
 
 // The symbols, for the help text: "." empty, "#" wall, ...
 std::string symbolLegend();

@@ -64,6 +64,9 @@ TEST(LevelDrawing, MarginsCommentsAndBlanksAreOptional) {
       "# a wall at the near left\n\n  1 #...  \r\n    ..#.\n    0\n",
       "#...\n..#.",
       "\t#...\n..#.\n# the end\n",
+      "\xef\xbb\xbf#...\n..#.\n",                // a byte-order mark at the start
+      "#my level\n#...\n#TODO: a door\n..#.\n",  // comments without a blank
+      "#....#\n#...\n..#.\n##\n",                // lines of symbols as wide as no row
   };
   for (const char* text : cases) {
     auto labmap = std::make_unique<Labmap>();
@@ -84,11 +87,15 @@ TEST(LevelDrawing, FaultsNameTheLineAndColumn) {
       {"#...\n..#\n", "d:2:4: this row is 3 characters wide, the first 4"},
       {"  1 #...\n  0 ..#..\n", "d:2:9: this row is 5 characters wide, the first 4"},
       {"#.....\n......\n", "d:1:1: 2 rows need rows of 4 characters, two a point; this one has 6"},
-      {"#...\n..x.\n", "d:2:3: \"x\" is no symbol of a code"},
-      {"# only a comment\n#\n", "d: the drawing has no rows"},
-      {"#comment\n", "d:1:2: \"c\" is no symbol of a code"},
+      {"#...\n..x.\n", "d:2:3: \"x\" is no symbol of a code; the symbols are . # D Y B S C L G"},
+      {"#...\n\xef\xbb\xbf..#.\n",
+       "d:2:1: a byte-order mark is no symbol of a code; the symbols are . # D Y B S C L G"},
+      {"# only a comment\n#\n#comment\n", "d: the drawing has no rows"},
+      {"..#.\n#x..\n",
+       "d:1:1: 1 row needs rows of 2 characters, two a point; this one has 4; line 2, \"#x..\", "
+       "was taken for a comment"},
       {"#...\n", "d:1:1: 1 row needs rows of 2 characters, two a point; this one has 4"},
-      {"\".\n", "d:1:1: \"\\\"\" is no symbol of a code"},
+      {"\".\n", "d:1:1: \"\\\"\" is no symbol of a code; the symbols are . # D Y B S C L G"},
   };
   for (const auto& c : cases) {
     auto labmap = std::make_unique<Labmap>();
@@ -103,6 +110,34 @@ TEST(LevelDrawing, FaultsNameTheLineAndColumn) {
   }
   auto labmap = std::make_unique<Labmap>();
   EXPECT_EQ(readDrawing(tooMany, "d", *labmap).error, "d:102:1: a level has at most 101 rows");
+}
+
+TEST(LevelDrawing, EveryRowMayBeginWithAWall) {
+  // No row begins otherwise, so no line of symbols is taken for a comment for its width.
+  auto labmap = std::make_unique<Labmap>();
+  const LevelRead read = readDrawing("#.#.\n####\n", "d", *labmap);
+  ASSERT_TRUE(read.ok()) << read.error;
+  EXPECT_EQ((*labmap)(1, 0, 1), 1) << "the near row's last symbol";
+}
+
+TEST(LevelDrawing, TellsADrawingFromALevelFile) {
+  const struct {
+    const char* text;
+    bool drawing;
+  } cases[] = {
+      {"# my first labyrinth\n###.\n", true},
+      {"    0\n  1 #...\n    ..#.\n", true},  // as quib-level show writes it
+      {"\xef\xbb\xbf.#.#\n", true},
+      {"\n  \n.D\n", true},
+      {"3\n1,0,0,0\n", false},
+      {"1 0 0 0\n", false},
+      {"3\n1,#,0\n", false},
+      {"level: 3\n", false},
+      {"", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(looksLikeDrawing(c.text), c.drawing) << c.text;
+  }
 }
 
 TEST(LevelDrawing, CodesWithoutASymbolCannotBeDrawn) {
