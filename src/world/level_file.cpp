@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "world/input_file.hpp"
+#include "world/level_drawing.hpp"
 
 namespace quib {
 namespace {
@@ -18,8 +19,16 @@ namespace {
 struct Value {
   enum class Kind { kNumber, kEnd, kBad } kind = Kind::kEnd;
   std::int32_t number = 0;
-  std::string message;  // for kBad: "LINE:COLUMN: ..."
+  std::string message;          // for kBad: "LINE:COLUMN: ..."
+  bool blankSeparated = false;  // for kBad: numbers with blanks between them
 };
+
+// Numbers with blanks between them ("1 0 0"), as a file meant to list values might hold.
+bool blankSeparatedNumbers(std::string_view field) {
+  return field.find_first_not_of("-0123456789 \t") == std::string_view::npos &&
+         field.find_first_of(" \t") != std::string_view::npos &&
+         field.find_first_of("0123456789") != std::string_view::npos;
+}
 
 // Splits the text into values. A field is the text between two separators (comma, LF or
 // CRLF); the last field of a line may be empty and is then no value, so an empty line and a
@@ -28,6 +37,8 @@ class ValueScanner {
  public:
   // No value is longer than this: the longest number, "-2147483648", with room to spare.
   static constexpr std::size_t kLongestField = 32;
+  // How much of the text's start is kept, to tell what a file that is no level file holds.
+  static constexpr std::size_t kOpening = 2048;
 
   // A byte-order mark, as some Windows editors write, is no part of the first value.
   explicit ValueScanner(ByteReader& in) : in_(in) {
@@ -74,11 +85,22 @@ class ValueScanner {
 
   bool failed() const { return in_.failed(); }
 
+  // The text's start (after a byte-order mark), read on as far as kOpening when need be.
+  std::string_view opening() {
+    while (opening_.size() < kOpening && peek() != ByteReader::kEnd) {
+      take();
+    }
+    return opening_;
+  }
+
  private:
   int peek(std::size_t ahead = 0) { return in_.peek(ahead); }
 
   int take() {
     const int ch = in_.take();
+    if (ch != ByteReader::kEnd && opening_.size() < kOpening) {
+      opening_ += static_cast<char>(ch);
+    }
     if (ch == '\n') {
       ++line_;
       column_ = 1;
@@ -115,7 +137,8 @@ class ValueScanner {
     return {Value::Kind::kBad, 0,
             std::to_string(line) + ":" + std::to_string(column) + ": " + quoted(start) +
                 " is longer than any value (more than " + std::to_string(kLongestField) +
-                " characters)"};
+                " characters)",
+            blankSeparatedNumbers(start)};
   }
 
   static Value parse(const std::string& field, int line, int column) {
@@ -124,15 +147,19 @@ class ValueScanner {
       return {Value::Kind::kNumber, 0, {}};
     }
     std::size_t k = field[0] == '-' ? 1 : 0;
+    const auto notANumber = [&] {
+      return Value{Value::Kind::kBad, 0, where + quoted(field) + " is not a whole number",
+                   blankSeparatedNumbers(field)};
+    };
     if (k == field.size()) {
-      return {Value::Kind::kBad, 0, where + quoted(field) + " is not a whole number"};
+      return notANumber();
     }
     std::int64_t magnitude = 0;
     bool tooLarge = false;
     for (; k < field.size(); ++k) {
       const char ch = field[k];
       if (ch < '0' || ch > '9') {
-        return {Value::Kind::kBad, 0, where + quoted(field) + " is not a whole number"};
+        return notANumber();
       }
       magnitude = magnitude * 10 + (ch - '0');
       if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
@@ -151,12 +178,21 @@ class ValueScanner {
   ByteReader& in_;
   int line_ = 1;
   int column_ = 1;
+  std::string opening_;
 };
 
-// Why the values stopped before `needed` of them were read (-1: not even the extent).
-std::string whyStopped(const std::string& path, const ValueScanner& scanner, const Value& value,
+// Why the values stopped before `needed` of them were read (-1: not even the extent). A bad
+// value says what the file seems to be meant as: a drawing, or values with blanks between.
+std::string whyStopped(const std::string& path, ValueScanner& scanner, const Value& value,
                        long read, long needed) {
   if (value.kind == Value::Kind::kBad) {
+    if (looksLikeDrawing(scanner.opening())) {
+      return path + ":" + value.message +
+             ": this looks like a drawing: turn it into a level with quib-level draw";
+    }
+    if (value.blankSeparated) {
+      return path + ":" + value.message + ": values are separated by commas or line ends";
+    }
     return path + ":" + value.message;
   }
   if (scanner.failed()) {

@@ -103,6 +103,9 @@ TEST_F(LevelFileTest, ExtremeExtents) {
 
 TEST_F(LevelFileTest, BadFilesFailWithOneLineAndLeaveTheGridAlone) {
   const std::string p = path_;
+  const std::string kCommas = "values are separated by commas or line ends";
+  const std::string kDrawing =
+      "this looks like a drawing: turn it into a level with quib-level draw";
   const struct {
     const char* text;
     std::string error;
@@ -112,7 +115,21 @@ TEST_F(LevelFileTest, BadFilesFailWithOneLineAndLeaveTheGridAlone) {
       {"101,1,1", "level file " + p + ": extent 101 is above 100"},
       {"1,2,x3,4", p + ":1:5: \"x3\" is not a whole number"},
       {"1,2\n 3.5", p + ":2:2: \"3.5\" is not a whole number"},
-      {"1\n2 3", p + ":2:1: \"2 3\" is not a whole number"},
+      {"1\n2 3", p + ":2:1: \"2 3\" is not a whole number: " + kCommas},
+      {"1 0 0 0 0", p + ":1:1: \"1 0 0 0 0\" is not a whole number: " + kCommas},
+      {"3\n1 0 0 0 0 0 0 0 1 0 0 0 0 0 0 0 0",
+       p +
+           ":2:1: \"1 0 0 0 0 0 0 0 1 0 0 0 ...\" is longer than any value (more than 32 "
+           "characters): " +
+           kCommas},
+      {"1,2 x", p + ":1:3: \"2 x\" is not a whole number"},
+      {"# my level\n#...\n..#.\n", p + ":1:1: \"# my level\" is not a whole number: " + kDrawing},
+      {"    0\n  1 #...\n    ..#.\n    0\n",
+       p + ":2:3: \"1 #...\" is not a whole number: " + kDrawing},
+      {"    0         5\n  5 ............\n",
+       p + ":1:5: \"0         5\" is not a whole number: " + kDrawing},
+      {"\xef\xbb\xbf.#.#\n.#.#\n", p + ":1:1: \".#.#\" is not a whole number: " + kDrawing},
+      {"1,#,0", p + ":1:3: \"#\" is not a whole number"},
       {"1,-,3", p + ":1:3: \"-\" is not a whole number"},
       {"1,+3", p + ":1:3: \"+3\" is not a whole number"},
       {"1,2147483648", p + ":1:3: \"2147483648\" does not fit a 32-bit integer"},
