@@ -1,7 +1,7 @@
 // quib: the game. The start screen first; "Start" opens the game on the shipped game folder,
 // or on --game DIR, or on a level and pictures of one's own.
+#include <array>
 #include <charconv>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,9 +17,28 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: quib [--game DIR] [--level FILE] [--pictures DIR] [--scale N] [--record FILE]\n";
 constexpr int kMaxScale = 8;
+
+constexpr std::array<quib::Option, 2> kOwnOptions = {{
+    {"--scale", "N", "a number", "open the game window at N times its size, 1 to 8"},
+    {"--record", "FILE", "a file",
+     "write every key the game handles to FILE, a code a line, for\n"
+     "quib-shot --keys-file to replay"},
+}};
+constexpr auto kOptions = quib::joined(quib::kSourceOptions, kOwnOptions);
+
+constexpr quib::ProgramText kProgram = {
+    "quib",
+    QUIB_VERSION,
+    "usage: quib [--game DIR] [--level FILE] [--pictures DIR] [--scale N] [--record FILE]\n",
+    "Find Quib in a first-person labyrinth. The start screen comes first; Start (or Enter)\n"
+    "opens the game window. The arrow keys step, keypad 4 and 6 turn the world a quarter\n"
+    "turn, keypad 8 and 2 raise and lower the eye (Num Lock on), Escape ends the game.\n",
+    kOptions,
+    "  quib                                     play the level installed with the game\n"
+    "  quib --level room.dat --scale 2          play a level of one's own, twice as large\n"
+    "  quib --level room.dat --record keys.txt  keep the keys, for a bug report\n",
+};
 
 struct Options {
   quib::GameSources sources;
@@ -36,32 +55,18 @@ std::optional<int> scaleOf(std::string_view text) {
   return scale;
 }
 
-// The command line's options; nothing (and the reason on stderr) when it is no valid one.
-std::optional<Options> parseOptions(int argc, char** argv) {
-  Options options;
-  for (int a = 1; a < argc; ++a) {
-    const std::string_view flag = argv[a];
-    if (a + 1 >= argc) {
-      return std::nullopt;
-    }
-    const char* value = argv[++a];
-    if (quib::takeSourceFlag(flag, value, options.sources)) {
-      continue;
-    }
-    if (flag == "--record") {
-      options.record = value;
-    } else if (flag == "--scale") {
-      const auto scale = scaleOf(value);
-      if (!scale) {
-        std::cerr << "quib: --scale takes a whole number from 1 to " << kMaxScale << "\n";
-        return std::nullopt;
-      }
-      options.scale = *scale;
-    } else {
-      return std::nullopt;
-    }
+// Stores an option of quib's own; a complaint when its value is none it takes.
+std::string takeOption(std::string_view flag, std::string_view value, Options& options) {
+  if (flag == "--record") {
+    options.record = std::string(value);
+    return {};
   }
-  return options;
+  const auto scale = scaleOf(value);
+  if (!scale) {
+    return "--scale takes a whole number from 1 to " + std::to_string(kMaxScale);
+  }
+  options.scale = *scale;
+  return {};
 }
 
 // Runs the game; throws Failure when it cannot start.
@@ -86,6 +91,7 @@ int play(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return quib::mainFrame(argc, argv, kUsage, parseOptions, play,
-                         [](const char* line) { quib::reportError(line); });
+  return quib::mainFrame<Options>(
+      argc, argv, kProgram, takeOption, [](const Options&) { return std::string(); }, play,
+      [](const char* line) { quib::reportError(line); });
 }

@@ -1,7 +1,10 @@
 // quib-level: the level designer's tool: check a level, turn it, show it as a drawing, make
 // one from a drawing, start a new one.
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -10,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/command_line.hpp"
 #include "world/input_file.hpp"
 #include "world/level_codes.hpp"
 #include "world/level_drawing.hpp"
@@ -27,23 +31,10 @@ constexpr const char* kUsage =
     "       quib-level draw DRAWING [--out FILE]\n"
     "       quib-level new N [--border] [--out FILE]\n";
 
-constexpr int kUsageError = 2;
+constexpr const char* kAbout =
+    R"(The level designer's tool: checks Quib's level files, turns them, shows them as
+drawings and makes them from drawings.
 
-// A message on stderr, one line whatever the names it quotes.
-void say(const std::string& line) {
-  quib::sayLine("quib-level", line);
-}
-
-int usage(const std::string& complaint = {}) {
-  if (!complaint.empty()) {
-    say(complaint);
-  }
-  std::cerr << kUsage;
-  return kUsageError;
-}
-
-int help() {
-  std::cout << kUsage << R"(
   check  reads a level and prints its extent and how many points hold each code in
          each layer, or the first fault with its line and column; warns of codes the
          game does not draw
@@ -51,15 +42,49 @@ int help() {
   show   prints the level as a drawing: a line a row, the far row at the top, two
          symbols a point (the panel across the view, then the panel along it)
   draw   reads such a drawing and writes the level file; margins are optional, and a
-         line that begins with "# " is a comment
+         line that begins with '#' and cannot be a row is a comment
   new    writes an empty level of extent N (0 to 100); --border puts walls all round
 
-All but check write to standard output, or with --out FILE (-o FILE) to FILE, which is
-replaced only when the new file is complete; FILE may be the level read.
+The drawing's symbols: )";
 
-The drawing's symbols: )"
-            << quib::symbolLegend() << "\n";
-  return 0;
+constexpr std::array<quib::Option, 2> kOptions = {{
+    {"--out", "FILE", "a file",
+     "(also -o FILE) write to FILE instead of standard output; FILE is\n"
+     "replaced only when the new one is complete, and may be the level read"},
+    {"--border", "", "", "new: walls all round"},
+}};
+
+constexpr const char* kExamples =
+    "  quib-level new 10 --border -o room.dat     an empty walled room\n"
+    "  quib-level show room.dat -o room.txt       its drawing, to edit\n"
+    "  quib-level draw room.txt -o room.dat       the edited drawing as a level\n"
+    "  quib-level check room.dat                  its extent and codes, or its first fault\n"
+    "  quib-level turn room.dat left -o room.dat  turned in place\n";
+
+// A message on stderr, one line whatever the names it quotes.
+void say(const std::string& line) {
+  quib::sayLine("quib-level", line);
+}
+
+// What the program says of itself; the symbols come from the code table.
+quib::ProgramText program(std::string_view about) {
+  return {"quib-level", QUIB_VERSION, kUsage, about, kOptions, kExamples};
+}
+
+// Names what is wrong with the command line; 2.
+int usage(const std::string& complaint) {
+  return quib::answer(program({}), quib::wrongCommandLine(complaint));
+}
+
+// Answers --help or --version.
+int tell(quib::Asked asked) {
+  const std::string about = std::string(kAbout) + quib::symbolLegend() + "\n";
+  return quib::answer(program(about), {asked, {}});
+}
+
+// A word that is meant as an option: "--bogus", "-x", but not a negative number.
+bool optionLike(std::string_view word) {
+  return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
 }
 
 std::string summary(const std::string& path, const quib::Labmap& labmap, int n) {
@@ -205,12 +230,10 @@ int show(const std::string& path, quib::World& world, const quib::LevelRead& lev
   return out.put(drawing.text, "the drawing");
 }
 
-// A command on one level file: the file, then `most` words at the most (and `fewest` at
-// least), which `wordsError` may refuse before the level is read; `writes` when its result
-// may go to a file.
+// A command on one level file: the file, then `most` words at the most, which `wordsError` may
+// refuse before the level is read; `writes` when its result may go to a file.
 struct LevelCommand {
   std::string_view name;
-  std::size_t fewest;
   std::size_t most;
   bool writes;
   std::string (*wordsError)(const Rest& rest);
@@ -220,15 +243,20 @@ struct LevelCommand {
 
 constexpr std::size_t kAny = 1000;
 constexpr LevelCommand kLevelCommands[] = {
-    {"check", 0, 0, false, nullptr, check},
-    {"turn", 0, kAny, true, turnsError, turn},
-    {"show", 0, 0, true, nullptr, show},
+    {"check", 0, false, nullptr, check},
+    {"turn", kAny, true, turnsError, turn},
+    {"show", 0, true, nullptr, show},
 };
 
 int runLevelCommand(const LevelCommand& command, const Rest& args, const Output& out) {
-  if (args.empty() || args.size() - 1 < command.fewest || args.size() - 1 > command.most ||
-      (out.file && !command.writes)) {
-    return usage();
+  if (args.empty()) {
+    return usage(std::string(command.name) + " needs a level file");
+  }
+  if (args.size() - 1 > command.most) {
+    return usage("unexpected argument " + std::string(args[command.most + 1]));
+  }
+  if (out.file && !command.writes) {
+    return usage(std::string(command.name) + " writes no file: it takes no --out");
   }
   const Rest rest(args.begin() + 1, args.end());
   if (command.wordsError != nullptr) {
@@ -244,8 +272,11 @@ int runLevelCommand(const LevelCommand& command, const Rest& args, const Output&
 }
 
 int draw(const Rest& args, const Output& out) {
-  if (args.size() != 1) {
-    return usage();
+  if (args.empty()) {
+    return usage("draw needs a drawing");
+  }
+  if (args.size() > 1) {
+    return usage("unexpected argument " + std::string(args[1]));
   }
   const std::string path(args[0]);
   constexpr std::int64_t kLargestDrawing = std::int64_t{1} << 20;  // 101 rows need 21 KB
@@ -264,11 +295,18 @@ int draw(const Rest& args, const Output& out) {
   return out.put(levelText(*labmap, level.n), "the level");
 }
 
-int makeNew(const Rest& args, const Output& out) {
-  const bool border = args.size() == 2 && args[1] == "--border";
+int makeNew(const Rest& words, const Output& out) {
+  // --border may stand anywhere, as --out may.
+  Rest args;
+  std::copy_if(words.begin(), words.end(), std::back_inserter(args),
+               [](std::string_view word) { return word != "--border"; });
+  const bool border = args.size() < words.size();
   int n = -1;
-  if (args.empty() || args.size() > 2 || (args.size() == 2 && !border)) {
-    return usage();
+  if (args.empty()) {
+    return usage("new needs an extent");
+  }
+  if (args.size() > 1 || words.size() - args.size() > 1) {
+    return usage("unexpected argument " + std::string(args.size() > 1 ? args[1] : "--border"));
   }
   const auto [end, error] = std::from_chars(args[0].data(), args[0].data() + args[0].size(), n);
   if (error != std::errc() || end != args[0].data() + args[0].size() || n < 0 ||
@@ -293,22 +331,29 @@ struct Command {
   int (*run)(const Rest& args, const Output& out);
 };
 
-// Takes --out FILE (or -o FILE) out of the words, wherever it stands; false when it is given
-// twice or without a file.
-bool takeOutput(Rest& args, Output& out) {
+// Takes --out FILE (or -o FILE) out of the words, wherever it stands; a complaint when it is
+// given twice or without a file, or when another word looks like an option.
+std::string takeOutput(Rest& args, Output& out, bool border) {
   Rest rest;
   for (std::size_t a = 0; a < args.size(); ++a) {
-    if (args[a] != "--out" && args[a] != "-o") {
-      rest.push_back(args[a]);
+    const std::string_view word = args[a];
+    if (word != "--out" && word != "-o") {
+      if (optionLike(word) && !(border && word == "--border")) {
+        return "unknown option " + std::string(word);
+      }
+      rest.push_back(word);
       continue;
     }
-    if (out.file || a + 1 >= args.size()) {
-      return false;
+    if (out.file) {
+      return std::string(word) + " is given twice";
+    }
+    if (a + 1 >= args.size() || args[a + 1].empty() || args[a + 1].starts_with("--")) {
+      return std::string(word) + " needs a file";
     }
     out.file = std::string(args[++a]);
   }
   args = rest;
-  return true;
+  return {};
 }
 
 constexpr Command kCommands[] = {{"draw", draw}, {"new", makeNew}};
@@ -316,17 +361,23 @@ constexpr Command kCommands[] = {{"draw", draw}, {"new", makeNew}};
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    return usage();
+  const Rest words(argv + 1, argv + argc);
+  for (const std::string_view word : words) {
+    if (word == "--help" || word == "-h" || word == "--version") {
+      return tell(word == "--version" ? quib::Asked::kVersion : quib::Asked::kHelp);
+    }
   }
-  const std::string_view name = argv[1];
-  if (name == "--help" || name == "-h" || name == "help") {
-    return help();
+  if (!words.empty() && words[0] == "help") {
+    return tell(quib::Asked::kHelp);
   }
-  Rest args(argv + 2, argv + argc);
+  if (words.empty()) {
+    return usage("a command is needed: check, turn, show, draw or new");
+  }
+  const std::string_view name = words[0];
+  Rest args(words.begin() + 1, words.end());
   Output out;
-  if (!takeOutput(args, out)) {
-    return usage();
+  if (const std::string complaint = takeOutput(args, out, name == "new"); !complaint.empty()) {
+    return usage(complaint);
   }
   for (const LevelCommand& command : kLevelCommands) {
     if (command.name == name) {
@@ -338,5 +389,5 @@ int main(int argc, char** argv) {
       return command.run(args, out);
     }
   }
-  return usage("unknown command " + std::string(name));
+  return usage((optionLike(name) ? "unknown option " : "unknown command ") + std::string(name));
 }

@@ -1,4 +1,5 @@
 // quib-shot: runs the game's start-up and keys headless and writes what the window shows.
+#include <array>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -18,11 +19,6 @@
 #include "world/output_file.hpp"
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: quib-shot [--game DIR] [--level FILE] [--pictures DIR]\n"
-    "                 [--keys K,K,... | --keys-file FILE] --out FILE.png\n"
-    "       quib-shot --start-screen --out FILE.png\n";
 
 // Virtual-key codes run from 1 to this.
 constexpr int kLastKeyCode = 254;
@@ -57,9 +53,10 @@ std::vector<std::int16_t> parseKeys(std::string_view list) {
   return keys;
 }
 
-// A record made by quib --record: a code a line. An Escape ends the game, and the replay
-// with it; what follows is never reached.
-std::vector<std::int16_t> readKeysFile(const std::string& path) {
+// A record made by quib --record: a code a line. An Escape ended the game, and ends the replay
+// with it: it is left out unless `withEscape`, so that the picture is the last frame the player
+// saw, plan and all, not the one shown while the chime plays. What follows it is never reached.
+std::vector<std::int16_t> readKeysFile(const std::string& path, bool withEscape) {
   constexpr std::int64_t kLargestRecord = std::int64_t{16} << 20;
   const quib::FileBytes file = quib::readWholeFile(path, kLargestRecord);
   if (!file.ok()) {
@@ -67,7 +64,7 @@ std::vector<std::int16_t> readKeysFile(const std::string& path) {
   }
   std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
   std::vector<std::int16_t> keys;
-  for (int line = 1; !text.empty() && (keys.empty() || keys.back() != quib::vk::kEscape); ++line) {
+  for (int line = 1; !text.empty(); ++line) {
     const std::size_t end = text.find('\n');
     std::string_view item = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
@@ -86,10 +83,48 @@ std::vector<std::int16_t> readKeysFile(const std::string& path) {
                           quib::quoted(std::string(item)) +
                           " is not a virtual-key code (1 to 254)");
     }
+    if (*code == quib::vk::kEscape) {
+      if (withEscape) {
+        keys.push_back(*code);
+      }
+      break;
+    }
     keys.push_back(*code);
   }
   return keys;
 }
+
+constexpr std::array<quib::Option, 5> kOwnOptions = {{
+    {"--keys", "K,K,...", "key codes",
+     "the keys to press: decimal virtual-key codes, comma separated:\n"
+     "38 Up, 40 Down, 37 Left, 39 Right, 100 and 102 turn, 104 and 98\n"
+     "raise and lower the eye, 32 Space; Escape (27) is refused"},
+    {"--keys-file", "FILE", "a file",
+     "the keys of a record (quib --record), a code a line; the replay\n"
+     "stops before an Escape: the picture is the last frame the game showed"},
+    {"--with-escape", "", "",
+     "with --keys-file: press the recorded Escape too; the picture is what\n"
+     "the window shows while the chime plays (code 27, the plan wiped)"},
+    {"--out", "FILE.png", "a file", "where to write the picture (always needed)"},
+    {"--start-screen", "", "", "picture the start screen instead (with --out alone)"},
+}};
+constexpr auto kOptions = quib::joined(quib::kSourceOptions, kOwnOptions);
+
+constexpr quib::ProgramText kProgram = {
+    "quib-shot",
+    QUIB_VERSION,
+    "usage: quib-shot [--game DIR] [--level FILE] [--pictures DIR]\n"
+    "                 [--keys K,K,... | --keys-file FILE [--with-escape]] --out FILE.png\n"
+    "       quib-shot --start-screen --out FILE.png\n",
+    "Runs the game's start-up and the given keys without a display, and writes what the game\n"
+    "window shows, at its natural size, as a PNG picture: a level's preview, or the picture\n"
+    "of a bug. Until the first key the view shows only its backdrop.\n",
+    kOptions,
+    "  quib-shot --keys 38,38,100 --out look.png              two steps, a left turn\n"
+    "  quib-shot --level room.dat --keys 32 --out room.png    the first frame of a level\n"
+    "  quib-shot --level room.dat --keys-file keys.txt --out fault.png\n"
+    "                                                         replay a record\n",
+};
 
 struct Options {
   quib::GameSources sources;
@@ -97,39 +132,42 @@ struct Options {
   std::optional<std::string> keysFile;
   std::string out;
   bool startScreen = false;
+  bool withEscape = false;
 };
 
-bool takeFlag(std::string_view flag, const char* value, Options& options) {
+std::string takeOption(std::string_view flag, std::string_view value, Options& options) {
   if (flag == "--keys") {
-    options.keyList = value;
+    options.keyList = std::string(value);
   } else if (flag == "--keys-file") {
-    options.keysFile = value;
+    options.keysFile = std::string(value);
+  } else if (flag == "--with-escape") {
+    options.withEscape = true;
   } else if (flag == "--out") {
-    options.out = value;
+    options.out = std::string(value);
   } else {
-    return quib::takeSourceFlag(flag, value, options.sources);
+    options.startScreen = true;
   }
-  return true;
+  return {};
 }
 
-// The command line's options; nothing when it is not a valid command line.
-std::optional<Options> parseOptions(int argc, char** argv) {
-  Options options;
-  for (int a = 1; a < argc; ++a) {
-    const std::string_view flag = argv[a];
-    if (flag == "--start-screen") {
-      options.startScreen = true;
-    } else if (a + 1 >= argc || !takeFlag(flag, argv[++a], options)) {
-      return std::nullopt;
-    }
-  }
+// What is wrong with the options taken together; nothing when they make a picture.
+std::string optionsError(const Options& options) {
   const bool gameOptions = options.sources.gameDir || options.sources.level ||
-                           options.sources.pictures || options.keyList || options.keysFile;
-  if (options.out.empty() || (options.startScreen && gameOptions) ||
-      (options.keyList && options.keysFile)) {
-    return std::nullopt;
+                           options.sources.pictures || options.keyList || options.keysFile ||
+                           options.withEscape;
+  if (options.out.empty()) {
+    return "--out FILE.png is needed: where to write the picture";
   }
-  return options;
+  if (options.startScreen && gameOptions) {
+    return "--start-screen takes no other option than --out";
+  }
+  if (options.keyList && options.keysFile) {
+    return "--keys and --keys-file cannot both be given";
+  }
+  if (options.withEscape && !options.keysFile) {
+    return "--with-escape goes with --keys-file";
+  }
+  return {};
 }
 
 // Runs the game's start-up and keys and writes the client area; throws Failure.
@@ -145,8 +183,9 @@ void shoot(const Options& options) {
     quib::writePng(quib::StartScreen(font).picture(), out, options.out);
     return;
   }
-  const std::vector<std::int16_t> keys =
-      options.keysFile ? readKeysFile(*options.keysFile) : parseKeys(options.keyList.value_or(""));
+  const std::vector<std::int16_t> keys = options.keysFile
+                                             ? readKeysFile(*options.keysFile, options.withEscape)
+                                             : parseKeys(options.keyList.value_or(""));
   const quib::GameFiles files = quib::enterGame(options.sources);
   const quib::Font font;
   quib::GameWindow game(font);
@@ -163,8 +202,8 @@ void shoot(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return quib::mainFrame(
-      argc, argv, kUsage, parseOptions,
+  return quib::mainFrame<Options>(
+      argc, argv, kProgram, takeOption, optionsError,
       [](const Options& options) {
         shoot(options);
         return 0;

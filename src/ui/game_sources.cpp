@@ -20,7 +20,7 @@ std::string absolute(const std::string& path) {
 
 }  // namespace
 
-bool takeSourceFlag(std::string_view flag, const char* value, GameSources& sources) {
+bool takeSourceFlag(std::string_view flag, std::string_view value, GameSources& sources) {
   std::optional<std::string>* target = flag == "--game"       ? &sources.gameDir
                                        : flag == "--level"    ? &sources.level
                                        : flag == "--pictures" ? &sources.pictures
@@ -28,7 +28,7 @@ bool takeSourceFlag(std::string_view flag, const char* value, GameSources& sourc
   if (target == nullptr) {
     return false;
   }
-  *target = value;
+  *target = std::string(value);
   return true;
 }
 

@@ -17,7 +17,7 @@ struct GameSources {
 };
 
 // Takes `--game`, `--level` or `--pictures` with its value; false for any other flag.
-bool takeSourceFlag(std::string_view flag, const char* value, GameSources& sources);
+bool takeSourceFlag(std::string_view flag, std::string_view value, GameSources& sources);
 
 // Enters the game folder's bin/ as the working directory and says where the pictures and the
 // level are: as a game folder laid out around them would have them. Throws Failure.

@@ -56,11 +56,15 @@ out=$("$bin/quib-shot" --pictures "$work/none" --out "$work/d.png" 2>&1); status
 check "--pictures: a missing folder" \
   "1: quib-shot: cannot load picture $work/none/p3.bmp: No such file or directory" "$status: $out"
 
-# A record replays up to an Escape, which ends it with what the window shows while the sound
-# plays: the last frame, the code 27 printed, the plan wiped.
+# A record replays up to its Escape and stops before it: the picture is the last frame the
+# player saw, plan and all. With --with-escape the Escape is pressed, and the picture is what
+# the window shows while the sound plays: the last frame, the code 27 printed, the plan wiped.
 printf '38\n\n39\r\n27\n40\n' >"$work/record.txt"
-"$bin/quib-shot" --keys-file "$work/record.txt" --out "$work/replay.png"
+"$bin/quib-shot" --keys-file "$work/record.txt" --out "$work/before.png"
 "$bin/quib-shot" --keys 38,39 --out "$work/two.png"
+check "a replay stops before the record's Escape" "0" \
+  "$(compare -metric AE "$work/before.png" "$work/two.png" null: 2>&1)"
+"$bin/quib-shot" --keys-file "$work/record.txt" --with-escape --out "$work/replay.png"
 crop() { convert "$1" -crop "$2" +repage "$3"; }
 crop "$work/replay.png" 521x521+16+16 "$work/replay-view.png"
 crop "$work/two.png" 521x521+16+16 "$work/two-view.png"
@@ -86,6 +90,54 @@ truncate -s 17M "$work/huge.txt"
 out=$("$bin/quib-shot" --keys-file "$work/huge.txt" --out "$work/d.png" 2>&1); status=$?
 check "a keys file past the limit" \
   "1: quib-shot: cannot read the keys file $work/huge.txt: larger than 16777216 bytes" "$status: $out"
+
+# Every program explains itself on standard output, and its help describes every option its
+# usage names.
+version=$(sed -n 's/^project(quib VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+for program in quib quib-shot quib-level; do
+  help=$("$bin/$program" --help 2>"$work/help.err"); status=$?
+  check "$program --help: status and stderr" "0: " "$status: $(cat "$work/help.err")"
+  check "$program --help: usage, options, examples" "usage: $program,options:,examples:" \
+    "$(grep -o "^usage: $program\|^options:\|^examples:" <<<"$help" | paste -sd,)"
+  for flag in $(sed -n '/^usage:/,/^$/p' <<<"$help" | grep -o -- '--[a-z-]*' | sort -u); do
+    check "$program --help describes $flag" "1" "$(grep -c -- "^  $flag\( \|$\)" <<<"$help")"
+  done
+  out=$("$bin/$program" --version 2>&1); status=$?
+  check "$program --version" "0: $program $version" "$status: $out"
+  out=$("$bin/$program" --help 2>&1 >/dev/full); status=$?
+  check "$program --help to a full disk" "1: $program: cannot write to standard output" \
+    "$status: $out"
+done
+
+# A wrong command line is named on stderr, before the usage, with status 2; nothing runs.
+while IFS='|' read -r program args complaint; do
+  "$bin/$program" $args >"$work/wrong.out" 2>"$work/wrong.err"; status=$?
+  check "$program $args" "2: $complaint; usage: $program" \
+    "$status: $(sed -n 1p "$work/wrong.err"); $(sed -n 2p "$work/wrong.err" | cut -d' ' -f1-2)"
+done <<'TABLE'
+quib|--bogus|quib: unknown option --bogus
+quib|--level|quib: --level needs a file
+quib|--level --scale 2|quib: --level needs a file
+quib|extra|quib: unexpected argument extra
+quib|--scale 9|quib: --scale takes a whole number from 1 to 8
+quib-shot|--bogus --out x.png|quib-shot: unknown option --bogus
+quib-shot|--keys 38|quib-shot: --out FILE.png is needed: where to write the picture
+quib-shot|--keys-file --out x.png|quib-shot: --keys-file needs a file
+quib-shot|--keys 38 --with-escape --out x.png|quib-shot: --with-escape goes with --keys-file
+quib-shot|--start-screen --level a.dat --out x.png|quib-shot: --start-screen takes no other option than --out
+quib-shot|--start-screen=yes --out x.png|quib-shot: --start-screen takes no value
+TABLE
+
+# A drawing given for a level says so, on one line naming it.
+printf '# my first labyrinth\n..#.\n#...\n' >"$work/drawing.txt"
+out=$("$bin/quib-shot" --level "$work/drawing.txt" --keys 32 --out "$work/d.png" 2>&1); status=$?
+check "a drawing for a level" \
+  "1: quib-shot: $work/drawing.txt:1:1: \"# my first labyrinth\" is not a whole number: this looks like a drawing: turn it into a level with quib-level draw" \
+  "$status: $out"
+# --level=FILE is --level FILE.
+"$bin/quib-shot" --level="$work/mine/lab/firstwin.lab/level0.dat" --pictures "$work/pics" \
+  --keys 38,104 --out "$work/equals.png"
+check "--level=FILE" "0" "$(compare -metric AE "$work/folder.png" "$work/equals.png" null: 2>&1)"
 
 # Without a display stderr holds the game's one line and nothing from the windowing libraries.
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR timeout 10 "$bin/quib" \

@@ -79,5 +79,42 @@ check "new: extent out of range" "2" "$status"
 check "--help names every symbol" "1" \
   "$("$bin/quib-level" --help | grep -c '\. empty (0), # wall (1), D door (2), Y yellow marker (3)')"
 
+# A wrong command line is named on stderr, before the usage, with status 2.
+while IFS='|' read -r args complaint; do
+  "$bin/quib-level" $args >"$work/wrong.out" 2>"$work/wrong.err"; status=$?
+  check "quib-level $args" "2: quib-level: $complaint; usage: quib-level" \
+    "$status: $(sed -n 1p "$work/wrong.err"); $(sed -n 2p "$work/wrong.err" | cut -d' ' -f1-2)"
+done <<TABLE
+|a command is needed: check, turn, show, draw or new
+--bogus|unknown option --bogus
+frob|unknown command frob
+check|check needs a level file
+check $work/level.dat extra|unexpected argument extra
+check $work/level.dat --bogus|unknown option --bogus
+show $work/level.dat -o|-o needs a file
+new 3 --border extra|unexpected argument extra
+draw|draw needs a drawing
+TABLE
+
+# What a designer may write by mistake, named with what was meant.
+printf '1\n1 0 0 0\n0 0 0 0\n' >"$work/blanks.dat"
+out=$("$bin/quib-level" check "$work/blanks.dat" 2>&1); status=$?
+check "values with blanks between" \
+  "1: quib-level: $work/blanks.dat:2:1: \"1 0 0 0\" is not a whole number: values are separated by commas or line ends" \
+  "$status: $out"
+"$bin/quib-level" show "$work/level.dat" >"$work/shown.txt"
+out=$("$bin/quib-level" check "$work/shown.txt" 2>&1); status=$?
+check "a drawing checked as a level" \
+  "1: quib-level: $work/shown.txt:2:5: \".....D\" is not a whole number: this looks like a drawing: turn it into a level with quib-level draw" \
+  "$status: $out"
+printf '\xef\xbb\xbf#my level\n.#.#\n.#.#\n' >"$work/bom.txt"
+check "a byte-order mark and a comment without a blank" "$(printf '1\n0,1,0,1\n0,1,0,1')" \
+  "$("$bin/quib-level" draw "$work/bom.txt")"
+printf '.#.#\n.#x#\n' >"$work/slip.txt"
+out=$("$bin/quib-level" draw "$work/slip.txt" 2>&1); status=$?
+check "a character that is no symbol" \
+  "1: quib-level: $work/slip.txt:2:3: \"x\" is no symbol of a code; the symbols are . # D Y B S C L G" \
+  "$status: $out"
+
 [ $failures -eq 0 ] && echo "quib-level: all checks passed"
 exit $failures
