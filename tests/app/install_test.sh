@@ -10,6 +10,9 @@ id=io.github.quib.Quib
 check "desktop file" "" "$(desktop-file-validate "$source_dir/desktop/$id.desktop" 2>&1)"
 out=$(appstreamcli validate --no-net "$build/share/metainfo/$id.metainfo.xml" 2>&1); status=$?
 check "metainfo ($out)" 0 "$status"
+check "the metadata's and the game's licenses" "CC0-1.0 MIT" \
+  "$(sed -n 's:.*<\(metadata\|project\)_license>\(.*\)</.*:\2:p' "$build/share/metainfo/$id.metainfo.xml" | paste -sd' ')"
+check "the license" "MIT License" "$(head -n 1 "$source_dir/LICENSE" 2>&1)"
 for page in "$source_dir"/desktop/man/*.6; do
   check "manual page $(basename "$page")" "" "$(man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)"
 done
@@ -19,7 +22,7 @@ cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
 for file in bin/quib bin/quib-shot bin/quib-level share/quib/game/bin/tada.wav \
   share/quib/game/x/p3.bmp share/quib/game/lab/firstwin.lab/level0.dat \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/quib.6 \
-  share/man/man6/quib-shot.6 share/man/man6/quib-level.6; do
+  share/man/man6/quib-shot.6 share/man/man6/quib-level.6 share/doc/quib/LICENSE; do
   check "installed $file" present "$([ -f "$work/prefix/$file" ] && echo present || echo missing)"
 done
 for side in 16 32 48 64 128 256; do
