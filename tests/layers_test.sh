@@ -4,13 +4,14 @@
 set -u
 cd "$1"
 declare -A allowed=(
-  [world]="world"
-  [canvas]="canvas world"
-  [render]="render canvas world"
-  [control]="control render canvas world"
-  [platform]="platform canvas world"
-  [ui]="ui control render platform canvas world"
-  [app]="app ui control render platform canvas world"
+  [formats]="formats"
+  [world]="world formats"
+  [canvas]="canvas world formats"
+  [render]="render canvas world formats"
+  [control]="control render canvas world formats"
+  [platform]="platform canvas world formats"
+  [ui]="ui control render platform canvas world formats"
+  [app]="app ui control render platform canvas world formats"
 )
 bad=0
 for lib in "${!allowed[@]}"; do

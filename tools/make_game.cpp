@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/chime.hpp"
+#include "formats/chime.hpp"
+#include "formats/output_file.hpp"
 #include "platform/failure.hpp"
 #include "platform/picture_file.hpp"
 #include "tools/artwork.hpp"
 #include "world/level_file.hpp"
-#include "world/output_file.hpp"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-#include "world/message.hpp"
+#include "formats/message.hpp"
 
 namespace quib {
 

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "app/command_line.hpp"
-#include "world/input_file.hpp"
+#include "formats/input_file.hpp"
+#include "formats/message.hpp"
+#include "formats/output_file.hpp"
 #include "world/level_codes.hpp"
 #include "world/level_drawing.hpp"
 #include "world/level_file.hpp"
-#include "world/message.hpp"
-#include "world/output_file.hpp"
 #include "world/turning.hpp"
 
 namespace {

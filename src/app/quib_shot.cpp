@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "app/main_frame.hpp"
+#include "formats/input_file.hpp"
+#include "formats/message.hpp"
+#include "formats/output_file.hpp"
 #include "platform/failure.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/text.hpp"
 #include "ui/game_sources.hpp"
 #include "ui/game_window.hpp"
 #include "ui/start_screen.hpp"
-#include "world/input_file.hpp"
 #include "world/key_codes.hpp"
-#include "world/message.hpp"
-#include "world/output_file.hpp"
 
 namespace {
 

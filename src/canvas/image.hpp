@@ -2,15 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "formats/pixel_buffer.hpp"  // Rgb and rgb() too
+
 namespace quib {
-
-using Rgb = std::uint32_t;
-
-constexpr Rgb rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  return (Rgb{r} << 16) | (Rgb{g} << 8) | Rgb{b};
-}
 
 // A pixel position, x to the right and y downward.
 struct Point {
@@ -45,6 +42,9 @@ class Image {
   Image() = default;
   Image(int width, int height, Rgb fill = 0)
       : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
+  // Takes over a decoder's pixels without copying them.
+  explicit Image(PixelBuffer&& buffer)
+      : width_(buffer.width), height_(buffer.height), pixels_(std::move(buffer.pixels)) {}
 
   int width() const { return width_; }
   int height() const { return height_; }

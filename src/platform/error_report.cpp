@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "formats/message.hpp"
 #include "platform/failure.hpp"
 #include "platform/sdl_support.hpp"
-#include "world/message.hpp"
 
 namespace quib {
 namespace {

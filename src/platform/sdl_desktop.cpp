@@ -8,6 +8,7 @@
 
 #include "canvas/fit.hpp"
 #include "canvas/window_surface.hpp"
+#include "formats/message.hpp"
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
 #include "platform/gamepads.hpp"
@@ -16,7 +17,6 @@
 #include "platform/sdl_support.hpp"
 #include "platform/sound.hpp"
 #include "platform/x11_errors.hpp"
-#include "world/message.hpp"
 
 namespace quib {
 namespace {

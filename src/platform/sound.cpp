@@ -6,10 +6,10 @@
 #include <memory>
 #include <optional>
 
+#include "formats/message.hpp"
 #include "platform/quiet_stderr.hpp"
 #include "platform/sdl_support.hpp"
 #include "platform/sound_clip.hpp"
-#include "world/message.hpp"
 
 namespace quib {
 namespace {

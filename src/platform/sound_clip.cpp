@@ -7,8 +7,8 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/chime.hpp"
-#include "world/input_file.hpp"
+#include "formats/chime.hpp"
+#include "formats/input_file.hpp"
 
 namespace quib {
 namespace {

@@ -4,9 +4,9 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include "formats/input_file.hpp"
 #include "platform/failure.hpp"
 #include "platform/sdl_support.hpp"
-#include "world/input_file.hpp"
 
 namespace quib {
 namespace {

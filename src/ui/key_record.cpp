@@ -4,8 +4,8 @@
 
 #include <exception>
 
+#include "formats/message.hpp"
 #include "platform/failure.hpp"
-#include "world/message.hpp"
 
 namespace quib {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "world/output_file.hpp"
+#include "formats/output_file.hpp"
 
 namespace quib {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "world/input_file.hpp"
+#include "formats/input_file.hpp"
 #include "world/level_codes.hpp"
 
 namespace quib {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "world/input_file.hpp"
+#include "formats/input_file.hpp"
 #include "world/level_drawing.hpp"
 
 namespace quib {

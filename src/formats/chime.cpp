@@ -1,5 +1,5 @@
 // Additive synthesis of the chime: sine partials under exponential decay envelopes.
-#include "platform/chime.hpp"
+#include "formats/chime.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Escaping control characters, the C0 and DEL bytes and the C1 characters UTF-8 spells.
-#include "world/message.hpp"
+#include "formats/message.hpp"
 
 #include <cstdio>
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/bmp_decode.hpp"
-#include "platform/bmp_format.hpp"
+#include "formats/bmp_decode.hpp"
+#include "formats/bmp_format.hpp"
 
 namespace quib {
 namespace {
@@ -184,12 +184,12 @@ TEST(Bmp, EveryVariantReadsItsColours) {
   for (const auto& c : cases) {
     const DecodedPicture picture = decodeBmp(c.bmp.bytes());
     ASSERT_TRUE(picture.ok()) << c.what << ": " << picture.error;
-    ASSERT_EQ(picture.image.width(), 2) << c.what;
-    ASSERT_EQ(picture.image.height(), 2) << c.what;
+    ASSERT_EQ(picture.pixels.width, 2) << c.what;
+    ASSERT_EQ(picture.pixels.height, 2) << c.what;
     for (int x = 0; x < 2; ++x) {
-      EXPECT_EQ(picture.image.at(x, 0), c.top[static_cast<std::size_t>(x)])
+      EXPECT_EQ(picture.pixels.at(x, 0), c.top[static_cast<std::size_t>(x)])
           << c.what << ", x " << x;
-      EXPECT_EQ(picture.image.at(x, 1), c.bottom[static_cast<std::size_t>(x)])
+      EXPECT_EQ(picture.pixels.at(x, 1), c.bottom[static_cast<std::size_t>(x)])
           << c.what << ", x " << x;
     }
   }
@@ -212,7 +212,7 @@ TEST(Bmp, RunLengthPicturesCopyAbsoluteRuns) {
     const DecodedPicture picture = decodeBmp(bmp.bytes());
     ASSERT_TRUE(picture.ok()) << bmp.bits << " bits: " << picture.error;
     for (int x = 0; x < 4; ++x) {
-      EXPECT_EQ(picture.image.at(x, 0), expected[static_cast<std::size_t>(x)])
+      EXPECT_EQ(picture.pixels.at(x, 0), expected[static_cast<std::size_t>(x)])
           << bmp.bits << " bits, x " << x;
     }
   }
@@ -267,7 +267,7 @@ TEST(Bmp, EveryOtherKindIsRefusedWithItsReason) {
   for (const auto& c : cases) {
     const DecodedPicture picture = decodeBmp(c.bmp.bytes());
     EXPECT_EQ(picture.error, c.error) << c.what;
-    EXPECT_TRUE(picture.image.empty()) << c.what;
+    EXPECT_TRUE(picture.pixels.empty()) << c.what;
   }
   const std::vector<unsigned char> text = {'h', 'e', 'l', 'l', 'o'};
   EXPECT_EQ(decodeBmp(text).error, "not a BMP picture");
@@ -283,7 +283,7 @@ TEST(Bmp, EarlierFuzzFindingsStayMended) {
     const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                            std::istreambuf_iterator<char>());
     const DecodedPicture picture = decodeBmp(bytes);
-    EXPECT_TRUE(picture.ok() ? picture.image.width() >= 1 && picture.image.width() <= 4096
+    EXPECT_TRUE(picture.ok() ? picture.pixels.width >= 1 && picture.pixels.width <= 4096
                              : picture.error.find('\n') == std::string::npos)
         << entry.path();
     if (load.contains(entry.path().filename().string())) {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/bmp_decode.hpp"
-#include "platform/bmp_format.hpp"
+#include "formats/bmp_decode.hpp"
+#include "formats/bmp_format.hpp"
 
 namespace quib {
 namespace fs = std::filesystem;
@@ -64,18 +64,19 @@ class BmpAsImageMagick : public ::testing::Test {
                          const std::string& what) {
     const DecodedPicture ours = decodeBmp(bytesOf(runs));
     ASSERT_TRUE(ours.ok()) << what << ": " << ours.error;
-    expectSamePixels(ours.image, plain, what + ", against the picture stored plainly");
+    expectSamePixels(ours.pixels, plain, what + ", against the picture stored plainly");
     if (!imageMagickMisreads(bits, width)) {
-      expectSamePixels(ours.image, runs, what + ", against ImageMagick's reading");
+      expectSamePixels(ours.pixels, runs, what + ", against ImageMagick's reading");
     }
   }
 
-  static void expectSamePixels(const Image& ours, const fs::path& file, const std::string& what) {
+  static void expectSamePixels(const PixelBuffer& ours, const fs::path& file,
+                               const std::string& what) {
     const std::string theirs = output("convert '" + file.string() + "' -depth 8 rgb:-");
-    const auto w = static_cast<std::size_t>(ours.width());
+    const auto w = static_cast<std::size_t>(ours.width);
     ASSERT_EQ(theirs.size(), w * kHeight * 3) << what << ": ImageMagick read no picture";
     for (int y = 0; y < kHeight; ++y) {
-      for (int x = 0; x < ours.width(); ++x) {
+      for (int x = 0; x < ours.width; ++x) {
         const std::size_t p = (static_cast<std::size_t>(y) * w + static_cast<std::size_t>(x)) * 3;
         const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(theirs[p + k]); };
         ASSERT_EQ(ours.at(x, y), rgb(byte(0), byte(1), byte(2)))

@@ -1,5 +1,5 @@
 // Whole files read to their end, whatever size they give, and refused past the caller's limit.
-#include "world/input_file.hpp"
+#include "formats/input_file.hpp"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
 // Writing files: nothing is replaced until the new file is complete, and a failure leaves it all.
-#include "world/output_file.hpp"
+#include "formats/output_file.hpp"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

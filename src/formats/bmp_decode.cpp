@@ -1,5 +1,5 @@
 // The BMP decoder: headers read and checked first, then the pixels, row by row or run by run.
-#include "platform/bmp_decode.hpp"
+#include "formats/bmp_decode.hpp"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/bmp_format.hpp"
+#include "formats/bmp_format.hpp"
 
 namespace quib {
 namespace {
@@ -175,18 +175,14 @@ Result<std::vector<Rgb>> readPalette(Bytes bytes, const Header& h) {
 
 // Palette indices, row by row from the top, into the picture's colours.
 std::string paintIndices(const std::vector<std::uint8_t>& indices, const std::vector<Rgb>& palette,
-                         Image& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const std::uint8_t index =
-          indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width()) +
-                  static_cast<std::size_t>(x)];
-      if (index >= palette.size()) {
-        return "colour " + std::to_string(index) + " lies beyond its palette of " +
-               std::to_string(palette.size()) + " colours";
-      }
-      image.set(x, y, palette[index]);
+                         PixelBuffer& image) {
+  for (std::size_t k = 0; k < indices.size(); ++k) {
+    const std::uint8_t index = indices[k];
+    if (index >= palette.size()) {
+      return "colour " + std::to_string(index) + " lies beyond its palette of " +
+             std::to_string(palette.size()) + " colours";
     }
+    image.pixels[k] = palette[index];
   }
   return {};
 }
@@ -318,7 +314,7 @@ void readIndices(Bytes bytes, const Header& h, std::vector<std::uint8_t>& indice
   }
 }
 
-std::string readTrueColour(Bytes bytes, const Header& h, Image& image) {
+std::string readTrueColour(Bytes bytes, const Header& h, PixelBuffer& image) {
   std::array<Channel, 3> channels{};
   for (std::size_t k = 0; k < 3; ++k) {
     const auto channel = Channel::of(h.masks[k]);
@@ -330,17 +326,17 @@ std::string readTrueColour(Bytes bytes, const Header& h, Image& image) {
   const auto rowBytes = static_cast<std::size_t>(bmp::rowBytes(h.width, h.bits));
   const std::size_t pixelBytes = h.bits / 8;
   for (std::int64_t r = 0; r < h.height; ++r) {
-    const auto y = static_cast<int>(h.topDown ? r : h.height - 1 - r);
+    const std::int64_t y = h.topDown ? r : h.height - 1 - r;
     const std::size_t row = h.dataOffset + static_cast<std::size_t>(r) * rowBytes;
-    for (int x = 0; x < h.width; ++x) {
+    Rgb* to = image.pixels.data() + static_cast<std::size_t>(y * h.width);
+    for (std::int64_t x = 0; x < h.width; ++x) {
       const std::size_t p = row + static_cast<std::size_t>(x) * pixelBytes;
       if (h.bits == kTrueColourBits) {
-        image.set(x, y, rgb(bytes[p + 2], bytes[p + 1], bytes[p]));
+        to[x] = rgb(bytes[p + 2], bytes[p + 1], bytes[p]);
         continue;
       }
       const std::uint32_t pixel = le(bytes, p, static_cast<int>(pixelBytes));
-      image.set(x, y,
-                rgb(channels[0].from(pixel), channels[1].from(pixel), channels[2].from(pixel)));
+      to[x] = rgb(channels[0].from(pixel), channels[1].from(pixel), channels[2].from(pixel));
     }
   }
   return {};
@@ -363,7 +359,7 @@ std::string checkSize(Bytes bytes, const Header& h) {
   return {};
 }
 
-std::string readPixels(Bytes bytes, const Header& h, Image& image) {
+std::string readPixels(Bytes bytes, const Header& h, PixelBuffer& image) {
   const bool runs = runLength(h);
   if (h.bits > 8) {
     return readTrueColour(bytes, h, image);
@@ -398,11 +394,13 @@ DecodedPicture decodeBmp(std::span<const unsigned char> bytes) {
   if (std::string error = checkSize(bytes, *header.value); !error.empty()) {
     return {{}, error};
   }
+  const auto width = static_cast<int>(header.value->width);
+  const auto height = static_cast<int>(header.value->height);
   DecodedPicture picture{
-      Image(static_cast<int>(header.value->width), static_cast<int>(header.value->height)), {}};
-  picture.error = readPixels(bytes, *header.value, picture.image);
+      {width, height, std::vector<Rgb>(static_cast<std::size_t>(width) * height, 0)}, {}};
+  picture.error = readPixels(bytes, *header.value, picture.pixels);
   if (!picture.ok()) {
-    picture.image = Image();
+    picture.pixels = PixelBuffer();
   }
   return picture;
 }

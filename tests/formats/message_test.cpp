@@ -1,5 +1,5 @@
 // Messages are one line: control characters in the names they quote show as escapes.
-#include "world/message.hpp"
+#include "formats/message.hpp"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "canvas/image.hpp"
+#include "formats/pixel_buffer.hpp"
 
 namespace quib {
 
@@ -13,8 +13,8 @@ namespace quib {
 inline constexpr int kMaxPictureSide = 4096;
 
 struct DecodedPicture {
-  Image image;
-  std::string error;  // why the bytes are no picture the game reads; empty when they are
+  PixelBuffer pixels;  // none when there is an error
+  std::string error;   // why the bytes are no picture the game reads; empty when they are
   bool ok() const { return error.empty(); }
 };
 

@@ -1,5 +1,5 @@
 // Opening without blocking, then a look at what the path names before anything is read.
-#include "world/input_file.hpp"
+#include "formats/input_file.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>

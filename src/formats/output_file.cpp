@@ -1,5 +1,5 @@
 // Writing beside the file and renaming into its place, with the system's words for what failed.
-#include "world/output_file.hpp"
+#include "formats/output_file.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +13,7 @@
 #include <random>
 #include <utility>
 
-#include "world/input_file.hpp"
+#include "formats/input_file.hpp"
 
 namespace quib {
 namespace {
