@@ -1,4 +1,4 @@
-// Reading the sound file on SDL: WAV decoding, the first seconds kept, odd rates converted.
+// The sound file made playable on SDL: the WAV reader's samples, odd rates converted.
 #include "platform/sound_clip.hpp"
 
 #include <SDL.h>
@@ -8,20 +8,13 @@
 #include <memory>
 
 #include "formats/chime.hpp"
-#include "formats/input_file.hpp"
+#include "formats/wav_file.hpp"
 
 namespace quib {
 namespace {
 
-// The largest sound file read; a chime is a few hundred kilobytes.
-constexpr std::int64_t kLargestFile = std::int64_t{64} << 20;
-
 // SDL mixes and converts up to 7.1 sound, eight channels.
 constexpr int kMostChannels = 8;
-
-struct WavFree {
-  void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
-};
 
 struct StreamFree {
   void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
@@ -59,29 +52,33 @@ std::optional<Clip> convert(const Clip& clip, int rate) {
   return out;
 }
 
-// The WAV file's samples as SDL decodes them, or why it cannot.
-SoundFile decodeWav(const std::vector<unsigned char>& bytes) {
-  SDL_AudioSpec spec{};
-  Uint8* buffer = nullptr;
-  Uint32 length = 0;
-  SDL_RWops* from = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  if (from == nullptr || SDL_LoadWAV_RW(from, 1, &spec, &buffer, &length) == nullptr) {
-    return {std::nullopt, SDL_GetError(), {}};
+// SDL's name for each layout of samples the reader gives.
+SDL_AudioFormat sdlFormat(SampleFormat format) {
+  switch (format) {
+    case SampleFormat::kUnsigned8:
+      return AUDIO_U8;
+    case SampleFormat::kSigned16:
+      return AUDIO_S16LSB;
+    case SampleFormat::kSigned32:
+      return AUDIO_S32LSB;
+    case SampleFormat::kFloat32:
+      return AUDIO_F32LSB;
   }
-  const std::unique_ptr<Uint8, WavFree> owned(buffer);
-  if (spec.channels > kMostChannels) {
+  return AUDIO_S16LSB;
+}
+
+// The WAV file's first seconds as a clip, or why it cannot be one.
+SoundFile clipOf(WavSound wav) {
+  if (!wav.ok()) {
+    return {std::nullopt, wav.error, {}};
+  }
+  if (wav.channels > kMostChannels) {
     return {std::nullopt,
-            std::to_string(spec.channels) + " channels, more than the " +
+            std::to_string(wav.channels) + " channels, more than the " +
                 std::to_string(kMostChannels) + " a sound device takes",
             {}};
   }
-  if (spec.freq <= 0 || spec.channels == 0) {
-    return {std::nullopt, "a rate of " + std::to_string(spec.freq) + " Hz", {}};
-  }
-  Clip clip{spec.freq, spec.channels, spec.format, {}};
-  // The first seconds only, before any conversion: a long file costs no more than a short one.
-  clip.bytes.assign(buffer, buffer + firstSeconds(clip, length));
-  return {std::move(clip), {}, {}};
+  return {Clip{wav.rate, wav.channels, sdlFormat(wav.format), std::move(wav.bytes)}, {}, {}};
 }
 
 }  // namespace
@@ -101,11 +98,7 @@ std::uint64_t Clip::lengthMs() const {
 }
 
 SoundFile readSoundFile(const std::string& path) {
-  const FileBytes file = readWholeFile(path, kLargestFile);
-  if (!file.ok()) {
-    return {std::nullopt, file.error, {}};
-  }
-  SoundFile sound = decodeWav(file.bytes);
+  SoundFile sound = clipOf(readWavFile(path));
   if (!sound.clip) {
     return sound;
   }

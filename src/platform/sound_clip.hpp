@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "formats/wav_file.hpp"  // kLongestClipSeconds
+
 namespace quib {
 
 // Samples in memory, as SDL's audio formats lay them out.
@@ -19,9 +21,6 @@ struct Clip {
   std::uint64_t lengthMs() const;
 };
 
-// The game waits for its sound before it ends: a longer file plays its first seconds only.
-inline constexpr int kLongestClipSeconds = 10;
-
 // The rates a device is opened at; a file outside them is converted to the nearer.
 inline constexpr int kLowestRate = 8000;
 inline constexpr int kHighestRate = 192000;
@@ -34,9 +33,9 @@ struct SoundFile {
   std::string note;
 };
 
-// Reads a WAV file (only a regular file) and keeps its first kLongestClipSeconds; a rate
-// outside kLowestRate to kHighestRate is converted to 16 bits, mono or stereo, at the nearest
-// of them. Writes nothing on stderr: the caller gives the one note.
+// Reads a WAV file (only a regular file; see formats/wav_file.hpp) and keeps its first
+// kLongestClipSeconds; a rate outside kLowestRate to kHighestRate is converted to 16 bits, mono
+// or stereo, at the nearest of them. Writes nothing on stderr: the caller gives the one note.
 SoundFile readSoundFile(const std::string& path);
 
 // The short chime played when the sound file cannot be.

@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "formats/wav_bytes.hpp"
+
 namespace quib {
 namespace fs = std::filesystem;
 namespace {
@@ -90,44 +92,8 @@ TEST_F(SoundTest, MissingFilePlaysTheBuiltInChime) {
   EXPECT_GT(fs::file_size(played_), 10000u);
 }
 
-// A WAV file of `frames` frames of a saw tone, in PCM (tag 1, `bits` 8 or 16) or in µ-law
-// (tag 7, 8 bits), which SDL converts as it loads.
-std::string wavClip(std::uint32_t tag, std::uint32_t rate, std::uint32_t channels,
-                    std::uint32_t bits, std::uint32_t frames) {
-  const bool pcm = tag == 1;
-  const std::uint32_t frameBytes = channels * bits / 8;
-  std::string wav;
-  const auto put = [&](std::uint32_t value, int size) {
-    for (int k = 0; k < size; ++k) {
-      wav += static_cast<char>((value >> (8 * k)) & 0xffu);
-    }
-  };
-  wav += "RIFF";
-  put((pcm ? 36 : 50) + frames * frameBytes, 4);
-  wav += "WAVEfmt ";
-  put(pcm ? 16 : 18, 4);
-  put(tag, 2);
-  put(channels, 2);
-  put(rate, 4);
-  put(rate * frameBytes, 4);
-  put(frameBytes, 2);
-  put(bits, 2);
-  if (!pcm) {
-    put(0, 2);  // no more format fields; then the frame count other formats than PCM carry
-    wav += "fact";
-    put(4, 4);
-    put(frames, 4);
-  }
-  wav += "data";
-  put(frames * frameBytes, 4);
-  for (std::uint32_t k = 0; k < frames * frameBytes; ++k) {
-    wav += static_cast<char>(k * 7 % 251);
-  }
-  return wav;
-}
-
 TEST_F(SoundTest, AnyClipEndsWithinItsLengthAndASecond) {
-  const std::string clip = clipFile(wavClip(7, 8000, 1, 8, 11440));  // 1.43 s
+  const std::string clip = clipFile(wav::clip(7, 8000, 1, 8, 11440));  // 1.43 s
   for (const char* driver : {"disk", "dummy"}) {
     const auto took = playOn(driver, clip);
     EXPECT_GE(took, std::chrono::milliseconds(1430)) << driver << ": the whole clip";
@@ -137,7 +103,7 @@ TEST_F(SoundTest, AnyClipEndsWithinItsLengthAndASecond) {
 
 TEST_F(SoundTest, OnlyTheFirstTenSecondsArePlayed) {
   // An hour of 8-bit sound at one sample a second: 3,600 bytes.
-  const std::string clip = clipFile(wavClip(1, 1, 1, 8, 3600));
+  const std::string clip = clipFile(wav::clip(1, 1, 1, 8, 3600));
   const auto took = playOn("disk", clip);
   EXPECT_GE(took, std::chrono::milliseconds(10000)) << "ten seconds of it";
   EXPECT_LE(took, std::chrono::milliseconds(11000)) << "ten seconds and a second at most";
@@ -150,9 +116,9 @@ TEST_F(SoundTest, ClipsNoDeviceTakesGiveOneNoteAndPlay) {
     const char* what;
     std::string wav;
   } cases[] = {
-      {"2,097,152 samples a second", wavClip(1, 2097152, 1, 16, 2097152 / 4)},
-      {"4,000,000 samples a second", wavClip(1, 4000000, 2, 16, 1000000)},
-      {"255 channels", wavClip(1, 8000, 255, 8, 800)},
+      {"2,097,152 samples a second", wav::clip(1, 2097152, 1, 16, 2097152 / 4)},
+      {"4,000,000 samples a second", wav::clip(1, 4000000, 2, 16, 1000000)},
+      {"255 channels", wav::clip(1, 8000, 255, 8, 800)},
   };
   for (const auto& c : cases) {
     const std::string clip = clipFile(c.wav);
@@ -166,6 +132,33 @@ TEST_F(SoundTest, ClipsNoDeviceTakesGiveOneNoteAndPlay) {
   }
 }
 
+// Every sample layout the WAV reader gives opens a device as it is: all of it played, no note.
+// An encoding it refuses gives the chime and a note saying why.
+TEST_F(SoundTest, EveryEncodingReadPlaysWithoutANote) {
+  const struct {
+    const char* what;
+    std::string wav;
+    std::size_t heard;  // bytes at least, as the reader gives them
+  } cases[] = {
+      {"24-bit PCM", wav::clip(1, 8000, 2, 24, 800), 800 * 2 * 4},
+      {"32-bit floats", wav::clip(3, 8000, 1, 32, 800), 800 * 4},
+      {"A-law", wav::clip(6, 8000, 1, 8, 800), 800 * 2},
+  };
+  for (const auto& c : cases) {
+    const std::string clip = clipFile(c.wav);
+    fs::remove(played_);
+    const std::vector<std::string> notes = notesOf("disk", clip);
+    EXPECT_TRUE(notes.empty()) << c.what << ": " << (notes.empty() ? "" : notes.front());
+    EXPECT_GE(playedBytes(), c.heard) << c.what;
+  }
+  const std::string adpcm = clipFile(wav::clip(2, 8000, 1, 4, 800));
+  const std::vector<std::string> notes = notesOf("disk", adpcm);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0], "quib: cannot play " + adpcm +
+                          " (Microsoft ADPCM is no encoding the game plays); playing the built-in "
+                          "chime");
+}
+
 // What the test asks of the window system meanwhile: the session's end, a window closed.
 SDL_Event closeRequest(bool window) {
   SDL_Event event{};
@@ -176,7 +169,7 @@ SDL_Event closeRequest(bool window) {
 
 TEST_F(SoundTest, ClosingEndsTheWaitAtOnce) {
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
-  const std::string clip = clipFile(wavClip(1, 8000, 1, 8, 5 * 8000));
+  const std::string clip = clipFile(wav::clip(1, 8000, 1, 8, 5 * 8000));
   for (const bool window : {false, true}) {
     std::thread closer([window] {
       std::this_thread::sleep_for(std::chrono::milliseconds(300));
