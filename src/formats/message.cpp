@@ -13,10 +13,11 @@ std::string oneLine(std::string_view text) {
   constexpr unsigned char kC1First = 0x80;
   constexpr unsigned char kC1Last = 0x9f;
   static const char* const kHex = "0123456789abcdef";
+  constexpr unsigned kLowNibble = 0xfu;
   const auto hex = [](std::string& out, unsigned char byte) {
     out += "\\x";
     out += kHex[byte >> 4];
-    out += kHex[byte & 0xfu];
+    out += kHex[byte & kLowNibble];
   };
   std::string out;
   out.reserve(text.size());
