@@ -235,14 +235,23 @@ class RunDecoder {
     }
   }
 
+  // The k-th index a byte gives in a run: the byte itself, or in RLE4 its high and low
+  // nibbles in turn.
+  std::uint8_t indexOf(std::uint8_t byte, int k) const {
+    constexpr int kNibble = 4;
+    constexpr std::uint8_t kLow = 0x0f;
+    if (!four_) {
+      return byte;
+    }
+    return static_cast<std::uint8_t>(k % 2 == 0 ? byte >> kNibble : byte & kLow);
+  }
+
   std::string run(int count, std::uint8_t value) {
     if (std::string error = place(); !error.empty()) {
       return error;
     }
     for (int k = 0; k < count; ++k) {
-      constexpr int kNibble = 4;
-      constexpr std::uint8_t kLow = 0x0f;
-      put(four_ ? static_cast<std::uint8_t>(k % 2 == 0 ? value >> kNibble : value & kLow) : value);
+      put(indexOf(value, k));
     }
     return {};
   }
@@ -277,10 +286,7 @@ class RunDecoder {
       return error;
     }
     for (int k = 0; k < count; ++k) {
-      const std::uint8_t byte = data_[at_ + static_cast<std::size_t>(four_ ? k / 2 : k)];
-      constexpr int kNibble = 4;
-      constexpr std::uint8_t kLow = 0x0f;
-      put(four_ ? static_cast<std::uint8_t>(k % 2 == 0 ? byte >> kNibble : byte & kLow) : byte);
+      put(indexOf(data_[at_ + static_cast<std::size_t>(four_ ? k / 2 : k)], k));
     }
     at_ = std::min(at_ + padded, data_.size());
     return {};
