@@ -20,8 +20,6 @@ class Gamepads {
   // game's event; nothing for any other event.
   std::optional<DesktopEvent> translate(const SDL_Event& event);
 
-  std::size_t open() const { return pads_.size(); }
-
  private:
   struct Close {
     void operator()(_SDL_GameController* pad) const;

@@ -30,7 +30,6 @@ class Tooltip {
   // When tick() will show the tip, if it is waiting.
   std::optional<std::uint64_t> due() const { return due_; }
   bool shown() const { return shown_; }
-  const std::string& text() const { return text_; }
 
   // Draws the tip, if shown, below the pointer and wholly inside the picture.
   void draw(Image& target, const TextRenderer& font) const;
