@@ -97,8 +97,9 @@ void forEachPointShape(const World& world, Emit&& emit) {
       if (across != nullptr) {
         emit(PointShape{across, column, row, 0});
       }
-      // Layer 1: its code's shape unless that code is tested in layer 0 only, and layer 0's
-      // code a second time where it is; both in the table's order.
+      // Layer 1: its code's shape unless that code is tested in layer 0 only, and (Kept: the
+      // code-8 test looks at layer 0 whatever the layer) layer 0's code a second time where
+      // it is; both in the table's order.
       const CodeMeaning* own = along != nullptr && !along->planLooksAtLayer0 ? along : nullptr;
       const CodeMeaning* again = across != nullptr && across->planLooksAtLayer0 ? across : nullptr;
       if (own != nullptr && again != nullptr && again < own) {

@@ -16,8 +16,9 @@ inline GridSpan frameRows(const World& world) {
 }
 
 // Calls visit(i, j) for the points of grid row j in painting order: the columns from the left
-// edge of the view cone up to X, then from its right edge down to X, so that the viewer's
-// column is painted last, on top of both neighbours. The bounds are the game's float
+// edge of the view cone up to X, then from its right edge down to X. Kept: the viewer's
+// column is visited from both sides, so it is painted twice, the last time on top of both
+// neighbours. The bounds are the game's float
 // expressions, with strict tests against conerow.
 template <class Visit>
 void walkRow(const World& world, int j, Visit&& visit) {

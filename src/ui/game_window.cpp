@@ -21,7 +21,7 @@ void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& 
     hideStartScreen();
   }
   GameScreen& s = *screen_;
-  // The backdrop is read afresh for each surface, as the game always has.
+  // Kept: the backdrop is read afresh for each surface, as the game always has.
   for (ViewSurface& surface : s.views.Picture1) {
     surface.setBackdrop(loadPicture(driveLetterPath("x:\\p3.bmp", files.driveX)));
   }

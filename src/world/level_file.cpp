@@ -242,7 +242,7 @@ LevelRead readLevel(const std::string& path, Labmap& labmap, bool countValuesAft
     return {0, "level file " + path + ": extent " + std::to_string(n) + " is above " +
                    std::to_string(kGridMax)};
   }
-  // A negative extent reads no codes at all, as the game always has.
+  // Kept: a negative extent reads no codes at all, as the game always has.
   const long side = n >= 0 ? n + 1 : 0;
   const long needed = 1 + 2 * side * side;
   auto loaded = std::make_unique<Labmap>();

@@ -9,7 +9,8 @@ void placeViewer(World& world, int n) {
   world.ro = static_cast<float>(n);
   // n is a whole number well inside the range of long, so the rounding cannot overflow.
   const long rounded = std::lrint(world.ro);
-  world.X = static_cast<float>(rounded / 2);  // NOLINT(bugprone-integer-division): on purpose
+  // Kept: the extent rounded, then halved in whole numbers, the fraction dropped.
+  world.X = static_cast<float>(rounded / 2);  // NOLINT(bugprone-integer-division)
   world.Y = 1;
   world.h = 0;
 }
