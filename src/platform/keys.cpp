@@ -19,6 +19,15 @@ constexpr KeypadKey kKeypad[] = {
     {SDLK_KP_8, 104, 38}, {SDLK_KP_9, 105, 33}, {SDLK_KP_PERIOD, 110, 46},
 };
 
+// A keyboard without a keypad turns and moves the eye with letters beside the left hand's
+// resting place; they send the keypad's codes, as a game controller's buttons do.
+constexpr KeypadKey kKeypadLetters[] = {
+    {SDLK_q, 100, 100},
+    {SDLK_e, 102, 102},
+    {SDLK_r, 104, 104},
+    {SDLK_f, 98, 98},
+};
+
 struct PlainKey {
   SDL_Keycode key;
   std::int16_t code;
@@ -54,6 +63,11 @@ constexpr PlainKey kPlain[] = {
 
 std::optional<std::int16_t> virtualKey(std::int32_t sdlKeycode, std::uint16_t sdlModifiers) {
   const SDL_Keycode key = sdlKeycode;
+  for (const KeypadKey& entry : kKeypadLetters) {
+    if (entry.key == key) {
+      return entry.numLockOn;
+    }
+  }
   if (key >= SDLK_a && key <= SDLK_z) {
     return static_cast<std::int16_t>('A' + (key - SDLK_a));
   }
@@ -76,6 +90,31 @@ std::optional<std::int16_t> virtualKey(std::int32_t sdlKeycode, std::uint16_t sd
     }
   }
   return std::nullopt;
+}
+
+bool togglesFullScreen(std::int32_t sdlKeycode, std::uint16_t sdlModifiers) {
+  const bool alt = (sdlModifiers & KMOD_ALT) != 0;
+  return sdlKeycode == SDLK_F11 ||
+         (alt && (sdlKeycode == SDLK_RETURN || sdlKeycode == SDLK_KP_ENTER));
+}
+
+std::optional<std::string_view> numLockOffHint(std::int32_t sdlKeycode,
+                                               std::uint16_t sdlModifiers) {
+  if ((sdlModifiers & KMOD_NUM) != 0) {
+    return std::nullopt;
+  }
+  switch (sdlKeycode) {
+    case SDLK_KP_4:
+      return "Num Lock is off: keypad 4 steps aside; Q and E turn";
+    case SDLK_KP_6:
+      return "Num Lock is off: keypad 6 steps aside; Q and E turn";
+    case SDLK_KP_8:
+      return "Num Lock is off: keypad 8 steps forward; R and F raise and lower the eye";
+    case SDLK_KP_2:
+      return "Num Lock is off: keypad 2 steps back; R and F raise and lower the eye";
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace quib

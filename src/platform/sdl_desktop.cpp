@@ -188,6 +188,7 @@ class SdlDesktop final : public Desktop {
         got = SDL_WaitEventTimeout(&event, static_cast<int>(deadline - now));
       }
       if (got != 0) {
+        noteNumLock(event);
         if (const auto translated = translate(event)) {
           return *translated;
         }
@@ -216,9 +217,22 @@ class SdlDesktop final : public Desktop {
     return "neither DISPLAY nor WAYLAND_DISPLAY is set";
   }
 
+  // A keypad key that turns or moves the eye, Num Lock off: steps instead, and a player
+  // without a keypad light may not see why. Said once.
+  void noteNumLock(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN || numLockNoted_) {
+      return;
+    }
+    if (const auto hint = numLockOffHint(event.key.keysym.sym, event.key.keysym.mod)) {
+      sayLine("quib", *hint);
+      numLockNoted_ = true;
+    }
+  }
+
   std::optional<SdlSubsystem> video_;
   std::optional<SdlSubsystem> controllers_;
   Gamepads gamepads_;  // closed before the subsystem goes
+  bool numLockNoted_ = false;
 };
 
 }  // namespace
