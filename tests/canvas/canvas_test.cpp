@@ -8,11 +8,17 @@
 
 #include "canvas/fit.hpp"
 #include "canvas/front_to_back.hpp"
+#include "canvas/picture_changes.hpp"
 #include "canvas/polygon_spans.hpp"
 #include "canvas/raster.hpp"
 #include "canvas/spans.hpp"
 
 namespace quib {
+
+void PrintTo(const Rect& rect, std::ostream* out) {
+  *out << "(" << rect.x << ", " << rect.y << ", " << rect.w << " x " << rect.h << ")";
+}
+
 namespace {
 
 constexpr Rgb kRed = rgb(250, 0, 0);
@@ -135,6 +141,146 @@ TEST(Fit, ScaledPixelsAreCrispSquares) {
       EXPECT_EQ(window.at(x, y), inside ? picture.at((x - 1) / 2, y / 2) : kRed) << x << "," << y;
     }
   }
+}
+
+TEST(Fit, AScaleIsClampedToTheLargestWholeFactorThatFits) {
+  const Size game{840, 553};
+  const struct {
+    const char* what;
+    int asked;
+    Size client;
+    Size room;
+    int scale;
+  } cases[] = {
+      {"full HD: 2x is 26 rows too high", 2, game, {1920, 1080}, 1},
+      {"full HD, 8x asked", 8, game, {1920, 1080}, 1},
+      {"1920 x 1200: 2x fits with a row to spare", 2, game, {1920, 1200}, 2},
+      {"1920 x 1200 less a 40-pixel panel", 2, game, {1920, 1160}, 2},
+      {"1920 x 1200 less a panel and a title bar", 2, game, {1920, 1100}, 1},
+      {"4K: 4x is 52 rows too high", 4, game, {3840, 2160}, 3},
+      {"4K: never more than asked", 2, game, {3840, 2160}, 2},
+      {"5K, 8x asked", 8, game, {5120, 2880}, 5},
+      {"a small level's larger plan on 4K", 3, {1328, 802}, {3840, 2160}, 2},
+      {"a screen smaller than 1x", 1, game, {800, 600}, 1},
+      {"a screen smaller than 1x, 3x asked", 3, game, {800, 600}, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(fittingScale(c.asked, c.client, c.room), c.scale) << c.what;
+  }
+}
+
+TEST(Fit, AWindowThatWouldRunOffTheScreenMovesOntoIt) {
+  const struct {
+    const char* what;
+    Point wanted;
+    Size size;
+    Rect room;
+    Point at;
+  } cases[] = {
+      {"1x on full HD", {198, 93}, {840, 553}, {0, 0, 1920, 1080}, {198, 93}},
+      {"2x on 1920 x 1200", {198, 93}, {1680, 1106}, {0, 0, 1920, 1200}, {198, 93}},
+      {"2x above a panel", {198, 93}, {1680, 1106}, {0, 0, 1920, 1160}, {198, 54}},
+      {"too far right", {1500, 93}, {840, 553}, {0, 0, 1920, 1080}, {1080, 93}},
+      {"beside a panel on the left", {0, 0}, {840, 553}, {64, 27, 1856, 1053}, {64, 27}},
+      {"higher than the screen: its top stays on it",
+       {198, 93},
+       {1680, 1106},
+       {0, 0, 1920, 1080},
+       {198, 0}},
+      {"a second screen's room", {198, 93}, {840, 553}, {1920, 0, 1920, 1080}, {1920, 93}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(placeWithin(c.wanted, c.size, c.room), c.at) << c.what;
+  }
+}
+
+TEST(Fit, APartScaledIsThatPartOfTheWholeScaled) {
+  Image picture(7, 5);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 7; ++x) {
+      picture.set(x, y, rgb(static_cast<std::uint8_t>(x * 30), static_cast<std::uint8_t>(y), 1));
+    }
+  }
+  for (const int factor : {1, 2, 3, 4, 5}) {
+    Image whole(7 * factor + 3, 5 * factor + 2);
+    paintFitted(whole, picture, kRed);
+    const Rect place = fitPicture(7, 5, whole.width(), whole.height());
+    Image parts(whole.width(), whole.height(), kRed);
+    const Rect painted = paintScaled(PixelView::of(parts), picture, place, {2, 1, 3, 2});
+    EXPECT_EQ(painted, (Rect{place.x + 2 * factor, place.y + factor, 3 * factor, 2 * factor}))
+        << factor << "x";
+    paintScaled(PixelView::of(parts), picture, place, {-4, -4, 100, 100});  // clipped: the rest
+    EXPECT_EQ(parts, whole) << factor << "x: the parts make the whole";
+  }
+}
+
+TEST(PictureChanges, CopiedWithTheSquaresThatChanged) {
+  const Rect all{0, 0, 100, 60};
+  const struct {
+    const char* what;
+    std::vector<Point> differing;  // in the kept picture's pixels
+    Point at;                      // where the newer picture lies in it
+    Rect region;
+    std::vector<Rect> changed;
+  } cases[] = {
+      {"nothing differs", {}, {0, 0}, all, {}},
+      {"one pixel: its square", {{20, 40}}, {0, 0}, all, {{16, 32, 16, 16}}},
+      {"a band takes its first to last square", {{1, 1}, {90, 5}}, {0, 0}, all, {{0, 0, 96, 16}}},
+      {"bands under each other with the same columns join",
+       {{20, 3}, {20, 20}, {20, 40}},
+       {0, 0},
+       all,
+       {{16, 0, 16, 48}}},
+      {"bands with other columns stay apart",
+       {{20, 3}, {40, 20}},
+       {0, 0},
+       all,
+       {{16, 0, 16, 16}, {32, 16, 16, 16}}},
+      {"the picture's last band and column are short", {{99, 59}}, {0, 0}, all, {{96, 48, 4, 12}}},
+      {"only inside the region", {{20, 40}, {70, 10}}, {0, 0}, {50, 0, 50, 30}, {{64, 0, 16, 16}}},
+      {"a newer picture lying elsewhere", {{20, 40}}, {16, 16}, all, {{16, 32, 16, 16}}},
+      {"outside the newer picture nothing is copied", {{5, 5}}, {16, 16}, all, {}},
+  };
+  for (const auto& c : cases) {
+    Image kept(all.w, all.h, rgb(1, 2, 3));
+    Image newer(all.w - c.at.x, all.h - c.at.y, rgb(1, 2, 3));
+    for (const Point& p : c.differing) {
+      if (p.x >= c.at.x && p.y >= c.at.y) {
+        newer.set(p.x - c.at.x, p.y - c.at.y, kRed);
+      }
+    }
+    std::vector<Rect> changed{{1, 1, 1, 1}};  // noted before: kept
+    copyChanges(kept, newer, c.at, c.region, changed);
+    std::vector<Rect> expected{{1, 1, 1, 1}};
+    expected.insert(expected.end(), c.changed.begin(), c.changed.end());
+    EXPECT_EQ(changed, expected) << c.what;
+    for (const Point& p : c.differing) {
+      const bool copied = c.region.contains(p.x, p.y) && p.x >= c.at.x && p.y >= c.at.y;
+      EXPECT_EQ(kept.at(p.x, p.y), copied ? kRed : rgb(1, 2, 3)) << c.what << " at " << p.x;
+    }
+    EXPECT_EQ(count(kept, kRed), count(newer, kRed) - (c.region == all ? 0 : 1)) << c.what;
+  }
+}
+
+TEST(PictureChanges, ARectangleLessAHole) {
+  const Rect rect{0, 0, 100, 50};
+  const struct {
+    const char* what;
+    Rect hole;
+    std::vector<Rect> parts;
+  } cases[] = {
+      {"apart", {200, 0, 10, 10}, {rect}},
+      {"inside: four around it",
+       {10, 20, 30, 10},
+       {{0, 0, 100, 20}, {0, 20, 10, 10}, {40, 20, 60, 10}, {0, 30, 100, 20}}},
+      {"over it all", {-5, -5, 200, 200}, {}},
+      {"over its left half", {-5, -5, 55, 100}, {{50, 0, 50, 50}}},
+      {"the view in the game window", {16, 16, 521, 521}, {{0, 0, 100, 16}, {0, 16, 16, 34}}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(outside(rect, c.hole), c.parts) << c.what;
+  }
+  EXPECT_TRUE(outside({}, {0, 0, 5, 5}).empty()) << "an empty rectangle has no parts";
 }
 
 TEST(Spans, PixelCentresWithoutTheMathsLibrary) {
