@@ -17,12 +17,18 @@ check() {  # check WHAT EXPECTED ACTUAL
   fi
 }
 
-# start_xvfb: starts Xvfb on a free display of its own choosing and exports DISPLAY.
+# start_xvfb [WIDTHxHEIGHT]: starts Xvfb (a 1920 x 1200 screen unless told) on a free display
+# of its own choosing and exports DISPLAY.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 "${1:-1920x1200}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || return 1
   export DISPLAY=":$(head -n 1 "$work/display")"
   xdpyinfo >/dev/null 2>&1
+}
+stop_xvfb() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  xvfb=""
 }

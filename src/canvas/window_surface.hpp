@@ -40,8 +40,9 @@ class WindowSurface {
   // that holds every pixel it set.
   void paintLines(const std::function<Rect(Image&)>& paint);
 
-  // Where the lines drawn since the last clear lie.
+  // Where the lines drawn since the last clear lie, and the text printed since.
   const Rect& linesBounds() const { return linesDirty_; }
+  const Rect& textBounds() const { return textDirty_; }
   // Copies the part of `layer` (of the same size) that holds its lines over the lines drawn
   // here, as if they had been drawn here; refused (false) where that part meets the printed
   // text. Pasting the same layer again copies only what was drawn over it since.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "canvas/image.hpp"
@@ -20,6 +21,8 @@ struct WindowSpec {
   std::optional<Point> position;
   bool resizable = false;
   const Image* icon = nullptr;
+  // The client area cannot be made smaller than this; 0 x 0 sets no limit.
+  Size minimum;
 };
 
 // What reaches the game from the window system, translated at the boundary.
@@ -27,8 +30,8 @@ struct DesktopEvent {
   enum class Kind {
     kTimeout,       // nothing happened before the wait ran out
     kClose,         // the window's close control, or the whole session ends
-    kExposed,       // the window must be shown again (uncovered, resized)
-    kPointerMoved,  // x, y in client pixels
+    kExposed,       // the window must be shown again, whole (uncovered, resized)
+    kPointerMoved,  // x, y in client pixels: the picture's, however it is scaled
     kPointerLeft,
     kPointerDown,  // the primary button, x, y in client pixels
     kPointerUp,
@@ -53,7 +56,13 @@ class DesktopWindow {
   virtual void hide() = 0;
   // Shows the picture as the client area: scaled by the largest whole factor that fits the
   // window's present size (shrunk with its aspect kept when even 1x does not), centred.
-  virtual void present(const Image& picture) = 0;
+  // Nothing but the rectangles `changed` differs from the picture presented before: where
+  // the window still shows that one as it was, it may draw those alone.
+  virtual void present(const Image& picture, std::span<const Rect> changed) = 0;
+  void presentWhole(const Image& picture) {
+    const Rect all{0, 0, picture.width(), picture.height()};
+    present(picture, {&all, 1});
+  }
 };
 
 class Desktop {
@@ -61,8 +70,12 @@ class Desktop {
   virtual ~Desktop() = default;
   // Opens a hidden window; throws Failure when the window system refuses.
   virtual std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) = 0;
-  // The next event the game may act on, or kTimeout after `timeoutMs` (negative: no limit).
+  // The next event the game may act on, or kTimeout after `timeoutMs` (negative: no limit;
+  // 0: at once, unless an event is already waiting).
   virtual DesktopEvent wait(int timeoutMs) = 0;
+  // The part of the screen a window's client area may take: the screen without the desktop's
+  // own panels, and without a window's frame where that is known; nothing when unknown.
+  virtual std::optional<Rect> usableArea() const = 0;
   // Milliseconds on a clock that only goes forward.
   virtual std::uint64_t now() const = 0;
   // Plays the sound file and returns once it has been heard, or at once when the window is

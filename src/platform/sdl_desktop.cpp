@@ -1,13 +1,12 @@
-// The desktop on SDL2: video without OpenGL, windows presenting memory pictures by surface
-// copy, and SDL's events translated into the game's own at this boundary.
+// The desktop on SDL2: video without OpenGL, windows presenting memory pictures, and SDL's
+// events translated into the game's own at this boundary, the desktop's own keys taken.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "canvas/fit.hpp"
-#include "canvas/window_surface.hpp"
 #include "formats/message.hpp"
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
@@ -15,121 +14,12 @@
 #include "platform/keys.hpp"
 #include "platform/quiet_stderr.hpp"
 #include "platform/sdl_support.hpp"
+#include "platform/sdl_window.hpp"
 #include "platform/sound.hpp"
 #include "platform/x11_errors.hpp"
 
 namespace quib {
 namespace {
-
-// The colour around a scaled client area.
-constexpr Rgb kWindowBack = WindowSurface::kBackColour;
-
-// An SDL view of the picture's pixels, borrowed: the picture must outlive it.
-SurfacePtr borrow(const Image& picture) {
-  return SurfacePtr(SDL_CreateRGBSurfaceWithFormatFrom(
-      const_cast<Rgb*>(picture.row(0)), picture.width(), picture.height(), 32,
-      picture.width() * static_cast<int>(sizeof(Rgb)), SDL_PIXELFORMAT_RGB888));
-}
-
-class SdlWindow final : public DesktopWindow {
- public:
-  explicit SdlWindow(const WindowSpec& spec) {
-    const int x = spec.position ? spec.position->x : static_cast<int>(SDL_WINDOWPOS_UNDEFINED);
-    const int y = spec.position ? spec.position->y : static_cast<int>(SDL_WINDOWPOS_UNDEFINED);
-    const Uint32 flags = SDL_WINDOW_HIDDEN | (spec.resizable ? Uint32{SDL_WINDOW_RESIZABLE} : 0u);
-    window_.reset(SDL_CreateWindow(spec.caption.c_str(), x, y, spec.width, spec.height, flags));
-    if (!window_) {
-      throw Failure("cannot open the window \"" + spec.caption + "\": " + SDL_GetError());
-    }
-    if (spec.icon != nullptr && !spec.icon->empty()) {
-      // SDL keeps its own copy of the icon.
-      if (const SurfacePtr icon = borrow(*spec.icon)) {
-        SDL_SetWindowIcon(window_.get(), icon.get());
-      }
-    }
-  }
-
-  void show() override {
-    SDL_ShowWindow(window_.get());
-    SDL_RaiseWindow(window_.get());
-  }
-
-  void hide() override { SDL_HideWindow(window_.get()); }
-
-  void present(const Image& picture) override {
-    SDL_Surface* screen = SDL_GetWindowSurface(window_.get());
-    if (screen == nullptr) {
-      complain("cannot draw the window");
-      return;
-    }
-    const Image* shown = &picture;
-    if (screen->w != picture.width() || screen->h != picture.height()) {
-      if (fitted_.width() != screen->w || fitted_.height() != screen->h) {
-        fitted_ = Image(screen->w, screen->h);
-      }
-      paintFitted(fitted_, picture, kWindowBack);
-      shown = &fitted_;
-    }
-    const SurfacePtr source = borrow(*shown);
-    if (!source || SDL_BlitSurface(source.get(), nullptr, screen, nullptr) != 0 ||
-        SDL_UpdateWindowSurface(window_.get()) != 0) {
-      complain("cannot show the window's picture");
-    }
-  }
-
- private:
-  // A picture that does not reach the screen is worth one line, not the end of the game.
-  void complain(const char* what) {
-    if (!complained_) {
-      sayLine("quib", std::string(what) + ": " + SDL_GetError());
-      complained_ = true;
-    }
-  }
-
-  struct WindowDestroy {
-    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
-  };
-  std::unique_ptr<SDL_Window, WindowDestroy> window_;
-  Image fitted_;  // the window-sized picture when the client area is scaled
-  bool complained_ = false;
-};
-
-std::optional<DesktopEvent> translate(const SDL_Event& event) {
-  using Kind = DesktopEvent::Kind;
-  switch (event.type) {
-    case SDL_QUIT:
-      return DesktopEvent{Kind::kClose};
-    case SDL_WINDOWEVENT:
-      switch (event.window.event) {
-        case SDL_WINDOWEVENT_CLOSE:
-          return DesktopEvent{Kind::kClose};
-        case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-          return DesktopEvent{Kind::kExposed};
-        case SDL_WINDOWEVENT_LEAVE:
-          return DesktopEvent{Kind::kPointerLeft};
-        default:
-          return std::nullopt;
-      }
-    case SDL_MOUSEMOTION:
-      return DesktopEvent{Kind::kPointerMoved, event.motion.x, event.motion.y};
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-      if (event.button.button != SDL_BUTTON_LEFT) {
-        return std::nullopt;
-      }
-      return DesktopEvent{event.type == SDL_MOUSEBUTTONDOWN ? Kind::kPointerDown : Kind::kPointerUp,
-                          event.button.x, event.button.y};
-    case SDL_KEYDOWN:  // auto-repeat included
-    case SDL_KEYUP:
-      if (const auto code = virtualKey(event.key.keysym.sym, event.key.keysym.mod)) {
-        return DesktopEvent{event.type == SDL_KEYDOWN ? Kind::kKeyDown : Kind::kKeyUp, 0, 0, *code};
-      }
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
-}
 
 class SdlDesktop final : public Desktop {
  public:
@@ -167,36 +57,43 @@ class SdlDesktop final : public Desktop {
   }
 
   std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) override {
-    return std::make_unique<SdlWindow>(spec);
+    return std::make_unique<SdlWindow>(spec, shown_);
   }
 
   DesktopEvent wait(int timeoutMs) override {
-    const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(timeoutMs < 0 ? 0 : timeoutMs);
+    const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(std::max(timeoutMs, 0));
     for (;;) {
       SDL_Event event;
-      int got = 0;
       if (timeoutMs < 0) {
-        got = SDL_WaitEvent(&event);
-        if (got == 0) {  // the event queue itself failed: nothing more will come
+        if (SDL_WaitEvent(&event) == 0) {  // the event queue itself failed: nothing more comes
           return DesktopEvent{DesktopEvent::Kind::kClose};
         }
       } else {
         const Uint64 now = SDL_GetTicks64();
-        if (now >= deadline) {
-          return DesktopEvent{};
+        const int left = now >= deadline ? 0 : static_cast<int>(deadline - now);
+        // With no time left, what is already queued is still taken: a wait of 0 asks just
+        // that.
+        const int got = left == 0 ? SDL_PollEvent(&event) : SDL_WaitEventTimeout(&event, left);
+        if (got == 0) {
+          if (left == 0) {
+            return DesktopEvent{};
+          }
+          continue;
         }
-        got = SDL_WaitEventTimeout(&event, static_cast<int>(deadline - now));
       }
-      if (got != 0) {
-        noteNumLock(event);
-        if (const auto translated = translate(event)) {
-          return *translated;
-        }
-        if (const auto pressed = gamepads_.translate(event)) {
-          return *pressed;
-        }
+      if (const auto translated = handle(event)) {
+        return *translated;
       }
     }
+  }
+
+  std::optional<Rect> usableArea() const override {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
+      return std::nullopt;
+    }
+    return Rect{usable.x + frame_.left, usable.y + frame_.top,
+                usable.w - frame_.left - frame_.right, usable.h - frame_.top - frame_.bottom};
   }
 
   std::uint64_t now() const override { return SDL_GetTicks64(); }
@@ -217,6 +114,108 @@ class SdlDesktop final : public Desktop {
     return "neither DISPLAY nor WAYLAND_DISPLAY is set";
   }
 
+  // The game's event for an SDL event, if it has one; what only the desktop acts on is taken
+  // here.
+  std::optional<DesktopEvent> handle(const SDL_Event& event) {
+    if (event.type == SDL_WINDOWEVENT) {
+      noteFrame(event.window.windowID);
+    }
+    if (takeFullScreenKey(event)) {
+      return std::nullopt;
+    }
+    noteNumLock(event);
+    if (auto translated = translate(event)) {
+      return translated;
+    }
+    return gamepads_.translate(event);
+  }
+
+  // The game's own event for an SDL event of a window or a key; pointer positions in the
+  // pixels of the picture the window shows.
+  static std::optional<DesktopEvent> translate(const SDL_Event& event) {
+    using Kind = DesktopEvent::Kind;
+    switch (event.type) {
+      case SDL_QUIT:
+        return DesktopEvent{Kind::kClose};
+      case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+          case SDL_WINDOWEVENT_CLOSE:
+            return DesktopEvent{Kind::kClose};
+          case SDL_WINDOWEVENT_EXPOSED:
+          case SDL_WINDOWEVENT_SIZE_CHANGED:
+            return DesktopEvent{Kind::kExposed};
+          case SDL_WINDOWEVENT_LEAVE:
+            return DesktopEvent{Kind::kPointerLeft};
+          default:
+            return std::nullopt;
+        }
+      case SDL_MOUSEMOTION: {
+        const Point at = inPicture(event.motion.windowID, event.motion.x, event.motion.y);
+        return DesktopEvent{Kind::kPointerMoved, at.x, at.y};
+      }
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP:
+        if (event.button.button != SDL_BUTTON_LEFT) {
+          return std::nullopt;
+        }
+        {
+          const Point at = inPicture(event.button.windowID, event.button.x, event.button.y);
+          return DesktopEvent{
+              event.type == SDL_MOUSEBUTTONDOWN ? Kind::kPointerDown : Kind::kPointerUp, at.x,
+              at.y};
+        }
+      case SDL_KEYDOWN:  // auto-repeat included
+      case SDL_KEYUP:
+        if (const auto code = virtualKey(event.key.keysym.sym, event.key.keysym.mod)) {
+          return DesktopEvent{event.type == SDL_KEYDOWN ? Kind::kKeyDown : Kind::kKeyUp, 0, 0,
+                              *code};
+        }
+        return std::nullopt;
+      default:
+        return std::nullopt;
+    }
+  }
+
+  static Point inPicture(std::uint32_t windowId, int x, int y) {
+    const SdlWindow* window = SdlWindow::withId(windowId);
+    return window == nullptr ? Point{x, y} : window->toPicture(x, y);
+  }
+
+  // F11 and Alt+Enter toggle full screen for the window that has the keys, and reach the
+  // game neither down nor up.
+  bool takeFullScreenKey(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN &&
+        togglesFullScreen(event.key.keysym.sym, event.key.keysym.mod)) {
+      // Without a window manager to give it, no window has the keyboard's focus: the keys
+      // go to the window shown last, as they do to the game.
+      SdlWindow* window = SdlWindow::withId(event.key.windowID);
+      window = window != nullptr ? window : shown_;
+      if (event.key.repeat == 0 && window != nullptr) {
+        window->toggleFullScreen();
+      }
+      fullScreenKey_ = event.key.keysym.sym;
+      return true;
+    }
+    if (event.type == SDL_KEYUP && fullScreenKey_ == event.key.keysym.sym) {
+      fullScreenKey_.reset();
+      return true;
+    }
+    return false;
+  }
+
+  // The largest frame a window of this desktop has had: the room a window needs around its
+  // client area.
+  void noteFrame(std::uint32_t windowId) {
+    const SdlWindow* window = SdlWindow::withId(windowId);
+    Frame seen;
+    if (window != nullptr && window->frame(seen.top, seen.left, seen.bottom, seen.right)) {
+      frame_.top = std::max(frame_.top, seen.top);
+      frame_.left = std::max(frame_.left, seen.left);
+      frame_.bottom = std::max(frame_.bottom, seen.bottom);
+      frame_.right = std::max(frame_.right, seen.right);
+    }
+  }
+
   // A keypad key that turns or moves the eye, Num Lock off: steps instead, and a player
   // without a keypad light may not see why. Said once.
   void noteNumLock(const SDL_Event& event) {
@@ -233,6 +232,14 @@ class SdlDesktop final : public Desktop {
   std::optional<SdlSubsystem> controllers_;
   Gamepads gamepads_;  // closed before the subsystem goes
   bool numLockNoted_ = false;
+  SdlWindow* shown_ = nullptr;                // the window shown last, while it is
+  std::optional<SDL_Keycode> fullScreenKey_;  // held down since it toggled full screen
+  struct Frame {
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+  } frame_;
 };
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Start-up of the game window: the pictures, the level and the viewer, in the game's order.
 #include "ui/game_window.hpp"
 
+#include <algorithm>
+
+#include "canvas/picture_changes.hpp"
 #include "control/plan_map.hpp"
 #include "platform/failure.hpp"
 #include "platform/paths.hpp"
@@ -11,8 +14,34 @@ namespace quib {
 
 GameWindow::GameWindow(const TextRenderer& font) : screen_(std::make_unique<GameScreen>(font)) {}
 
+namespace {
+
+Rect unionOf(const Rect& a, const Rect& b) {
+  if (a.w <= 0 || a.h <= 0) {
+    return b;
+  }
+  if (b.w <= 0 || b.h <= 0) {
+    return a;
+  }
+  const int left = std::min(a.x, b.x);
+  const int top = std::min(a.y, b.y);
+  return {left, top, std::max(a.x + a.w, b.x + b.w) - left, std::max(a.y + a.h, b.y + b.h) - top};
+}
+
+}  // namespace
+
 KeyAction GameWindow::keyDown(std::int16_t keyCode) {
-  return Picture1_KeyDown(*screen_, keyCode);
+  // A key wipes what the surface had drawn and draws anew: both places may change.
+  noteOwnDrawing();
+  const KeyAction action = Picture1_KeyDown(*screen_, keyCode);
+  noteOwnDrawing();
+  viewDrawn_ = viewDrawn_ || action != KeyAction::kEndProgram;
+  return action;
+}
+
+void GameWindow::noteOwnDrawing() {
+  ownTouched_ =
+      unionOf(ownTouched_, unionOf(screen_->own.textBounds(), screen_->own.linesBounds()));
 }
 
 void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen) {
@@ -42,6 +71,7 @@ void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& 
   placeViewer(s.world, level.n);
   const Size client = planClientSize(s.world.N, s.world.ro);
   s.own.resize(client.width, client.height);
+  shownWhole_ = false;
 }
 
 Image GameWindow::clientArea() const {
@@ -52,6 +82,37 @@ Image GameWindow::clientArea() const {
     }
   }
   return client;
+}
+
+const Image& GameWindow::picture(std::vector<Rect>& changed) {
+  changed.clear();
+  const Image& own = screen_->own.pixels();
+  const ViewSurface* view = nullptr;
+  for (const ViewSurface& surface : screen_->views.Picture1) {
+    if (surface.visible()) {
+      view = &surface;
+    }
+  }
+  if (!shownWhole_ || shown_.width() != own.width() || shown_.height() != own.height()) {
+    shown_ = clientArea();
+    changed.push_back({0, 0, shown_.width(), shown_.height()});
+    shownWhole_ = true;
+  } else {
+    // The own surface shows only around the view; the view is compared whole, as a frame
+    // may change any pixel of it.
+    const Rect square =
+        view != nullptr ? Rect{kViewLeft, kViewTop, view->pixels().width(), view->pixels().height()}
+                        : Rect{};
+    for (const Rect& part : outside(ownTouched_, square)) {
+      copyChanges(shown_, own, {0, 0}, part, changed);
+    }
+    if (view != nullptr && viewDrawn_) {
+      copyChanges(shown_, view->pixels(), {kViewLeft, kViewTop}, square, changed);
+    }
+  }
+  ownTouched_ = {};
+  viewDrawn_ = false;
+  return shown_;
 }
 
 }  // namespace quib

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "canvas/glyphs.hpp"
 #include "canvas/image.hpp"
@@ -39,13 +40,24 @@ class GameWindow {
 
   // The client area as seen: the window's own surface with the shown view at (16, 16).
   Image clientArea() const;
+  // The same picture, kept between keys and brought up to date where the keys since the last
+  // call may have changed it; `changed` is set to rectangles that hold every pixel that
+  // differs from what the last call gave (the whole client area the first time).
+  const Image& picture(std::vector<Rect>& changed);
   Size clientSize() const { return screen_->own.size(); }
 
   const GameScreen& screen() const { return *screen_; }
   GameScreen& screen() { return *screen_; }
 
  private:
+  // Where the window's own surface may change: what it has drawn, before and after a key.
+  void noteOwnDrawing();
+
   std::unique_ptr<GameScreen> screen_;
+  Image shown_;              // what picture() gave last
+  bool shownWhole_ = false;  // shown_ is a picture of this client area
+  Rect ownTouched_;          // where the own surface may have changed since
+  bool viewDrawn_ = false;   // a frame has been drawn since
 };
 
 }  // namespace quib

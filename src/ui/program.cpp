@@ -4,16 +4,54 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "canvas/fit.hpp"
 #include "ui/game_window.hpp"
 #include "ui/layouts.hpp"
 #include "ui/quib_picture.hpp"
 #include "ui/start_screen.hpp"
+#include "formats/message.hpp"
 
 namespace quib {
 namespace {
 
 constexpr int kIconSide = 32;
+
+// The scale the windows open at: the one asked for, or the largest whole factor at which the
+// window still fits the screen, which is said on stderr. The screen is asked each time: once
+// a window has been shown, the room its frame takes is known too.
+class WindowScale {
+ public:
+  WindowScale(const Desktop& desktop, int asked) : desktop_(desktop), asked_(std::max(1, asked)) {}
+
+  // The scale for a window whose client area is `client` at 1x.
+  int of(Size client) {
+    const std::optional<Rect> room = desktop_.usableArea();
+    if (!room) {
+      return asked_;
+    }
+    const int scale = fittingScale(asked_, client, {room->w, room->h});
+    if (scale < asked_ && scale != said_) {
+      sayLine("quib", "--scale " + std::to_string(asked_) + " does not fit this screen; using " +
+                          std::to_string(scale));
+      said_ = scale;
+    }
+    return scale;
+  }
+
+  // Where a window of `size` asked for at `wanted` goes so that it stays on the screen.
+  Point place(Point wanted, Size size) const {
+    const std::optional<Rect> room = desktop_.usableArea();
+    return room ? placeWithin(wanted, size, *room) : wanted;
+  }
+
+ private:
+  const Desktop& desktop_;
+  int asked_;
+  int said_ = 0;
+};
 
 // The key an event stands for in the game: a key, or a game controller's button.
 std::optional<std::int16_t> keyOf(const DesktopEvent& event) {
@@ -27,8 +65,27 @@ std::optional<std::int16_t> keyOf(const DesktopEvent& event) {
 }
 
 int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecord* record) {
+  std::vector<Rect> changed;
+  bool behind = false;  // the window does not show the last key's picture yet
+  bool whole = false;   // it must be drawn whole (uncovered, resized)
+  const auto show = [&] {
+    const Image& picture = game.picture(changed);
+    if (whole) {
+      window.presentWhole(picture);
+    } else {
+      window.present(picture, changed);
+    }
+    behind = false;
+    whole = false;
+  };
   for (;;) {
-    const DesktopEvent event = desktop.wait(-1);
+    // Every key goes through the whole chain in turn, but while more are waiting nothing is
+    // shown: a burst of keys ends on the screen with its last picture, not a second later.
+    const DesktopEvent event = desktop.wait(behind ? 0 : -1);
+    if (event.kind == DesktopEvent::Kind::kTimeout) {
+      show();
+      continue;
+    }
     if (event.kind == DesktopEvent::Kind::kClose) {
       // Mended: the game defined nothing for its window's close control, and the hidden
       // start screen would have kept it running; closing ends it, as Escape does.
@@ -37,7 +94,8 @@ int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecor
     const std::optional<std::int16_t> key = keyOf(event);
     if (!key) {
       if (event.kind == DesktopEvent::Kind::kExposed) {
-        window.present(game.clientArea());
+        behind = true;
+        whole = true;
       }
       continue;
     }
@@ -47,9 +105,10 @@ int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecor
       record->add(*key);
     }
     const KeyAction action = game.keyDown(*key);
-    // After Escape the printed code stays on screen while the sound plays.
-    window.present(game.clientArea());
+    behind = true;
     if (action == KeyAction::kEndProgram) {
+      // The printed code stays on screen while the sound plays.
+      show();
       desktop.playSoundToEnd(kSoundFile);
       return 0;
     }
@@ -58,16 +117,18 @@ int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecor
 
 // Creates and starts the game window, then plays in it.
 int Command1_Click(Desktop& desktop, DesktopWindow& form2, const TextRenderer& font,
-                   const PlayOptions& options, const Image& icon) {
+                   const PlayOptions& options, const Image& icon, WindowScale& scale) {
   GameWindow game(font);
   game.Form_Load(options.files, [&] { form2.hide(); });
   const Size client = game.clientSize();
-  const int scale = std::max(1, options.scale);
+  const int factor = scale.of(client);
+  const Size size{client.width * factor, client.height * factor};
   const std::unique_ptr<DesktopWindow> form1 =
-      desktop.open({form1::kCaption, client.width * scale, client.height * scale, form1::kPosition,
-                    true, &icon});
+      desktop.open({form1::kCaption, size.width, size.height, scale.place(form1::kPosition, size),
+                    true, &icon, client});
   // No frame yet: view surface 0 shows its backdrop until the first key.
-  form1->present(game.clientArea());
+  std::vector<Rect> changed;
+  form1->presentWhole(game.picture(changed));
   form1->show();
   return playGame(desktop, *form1, game, options.record);
 }
@@ -85,9 +146,17 @@ int waitMs(const StartScreen& screen, std::uint64_t now) {
 int runProgram(Desktop& desktop, const TextRenderer& font, const PlayOptions& options) {
   const Image icon = drawQuibPicture(kIconSide, kIconSide);
   StartScreen screen(font);
-  const std::unique_ptr<DesktopWindow> form2 = desktop.open(
-      {form2::kCaption, form2::kClient.width, form2::kClient.height, std::nullopt, false, &icon});
-  form2->present(screen.picture());
+  // The start screen takes the game window's scale, as far as the least game window fits.
+  WindowScale scale(desktop, options.scale);
+  const int factor = scale.of({WindowSurface::kWidth, WindowSurface::kHeight});
+  const std::unique_ptr<DesktopWindow> form2 = desktop.open({form2::kCaption,
+                                                             form2::kClient.width * factor,
+                                                             form2::kClient.height * factor,
+                                                             std::nullopt,
+                                                             false,
+                                                             &icon,
+                                                             {}});
+  form2->presentWhole(screen.picture());
   form2->show();
   for (;;) {
     const DesktopEvent event = desktop.wait(waitMs(screen, desktop.now()));
@@ -99,9 +168,9 @@ int runProgram(Desktop& desktop, const TextRenderer& font, const PlayOptions& op
         continue;
       }
     } else if (screen.handle(event, desktop.now())) {
-      return Command1_Click(desktop, *form2, font, options, icon);
+      return Command1_Click(desktop, *form2, font, options, icon, scale);
     }
-    form2->present(screen.picture());
+    form2->presentWhole(screen.picture());
   }
 }
 

@@ -12,7 +12,7 @@ namespace quib {
 
 struct PlayOptions {
   GameFiles files;              // the working directory is the game folder's bin/
-  int scale = 1;                // the game window opens at this many times its size
+  int scale = 1;                // the windows open at this many times their size, if it fits
   KeyRecord* record = nullptr;  // where the keys the game handles are written, if anywhere
 };
 

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "canvas/window_surface.hpp"
 #include "platform/failure.hpp"
@@ -93,6 +95,74 @@ TEST_F(GameFolderTest, KeyCodeAndViewerMarkerAreShown) {
       ASSERT_EQ(client.at(x, y), expected.at(x, y)) << "key code pixel " << x << "," << y;
     }
   }
+}
+
+// Every pixel that differs between two pictures lies in one of the rectangles.
+::testing::AssertionResult changesHeld(const Image& before, const Image& after,
+                                       const std::vector<Rect>& changed) {
+  for (int y = 0; y < after.height(); ++y) {
+    for (int x = 0; x < after.width(); ++x) {
+      if (before.at(x, y) != after.at(x, y) &&
+          std::none_of(changed.begin(), changed.end(),
+                       [&](const Rect& r) { return r.contains(x, y); })) {
+        return ::testing::AssertionFailure() << "pixel " << x << "," << y << " changed unnoted";
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+int areaOf(const std::vector<Rect>& rects) {
+  int area = 0;
+  for (const Rect& r : rects) {
+    area += r.w * r.h;
+  }
+  return area;
+}
+
+TEST_F(GameFolderTest, PictureKeptBetweenKeysIsTheClientAreaWithItsChanges) {
+  const struct {
+    const char* what;
+    std::vector<std::vector<std::int16_t>> keys;  // the keys between one picture and the next
+  } cases[] = {
+      {"a key at a time", {{38}, {39}, {40}, {37}, {32}}},
+      {"turns and the eye", {{100}, {102}, {104}, {104}, {98}, {100, 100}}},
+      {"bursts shown at their end", {{38, 38, 39}, {40, 40, 37, 32}, {102, 104, 98}}},
+      {"Escape's code, no frame", {{38}, {27}}},
+  };
+  for (const auto& c : cases) {
+    GameWindow game(font_);
+    game.Form_Load({pictures()});
+    std::vector<Rect> changed;
+    Image before = game.picture(changed);
+    EXPECT_EQ(changed, (std::vector<Rect>{{0, 0, 840, 553}})) << c.what << ": the first whole";
+    for (const auto& burst : c.keys) {
+      for (const std::int16_t key : burst) {
+        game.keyDown(key);
+      }
+      const Image& after = game.picture(changed);
+      ASSERT_EQ(after, game.clientArea()) << c.what << ", after " << burst.front();
+      EXPECT_TRUE(changesHeld(before, after, changed)) << c.what << ", after " << burst.front();
+      before = after;
+    }
+  }
+}
+
+TEST_F(GameFolderTest, AKeyThatChangesLittleNotesLittle) {
+  GameWindow game(font_);
+  game.Form_Load({pictures()});
+  std::vector<Rect> changed;
+  game.picture(changed);
+  game.keyDown(32);
+  game.picture(changed);
+  EXPECT_GT(areaOf(changed), 521 * 521 / 2) << "the first frame replaces the backdrop";
+  game.keyDown(32);
+  game.picture(changed);
+  EXPECT_TRUE(changed.empty()) << "Space again: the same code, frame and plan";
+  game.keyDown(65);
+  game.picture(changed);
+  EXPECT_LT(areaOf(changed), 2 * 16 * 32) << "another code, and nothing else";
+  EXPECT_TRUE(game.picture(changed).width() == 840 && changed.empty()) << "no key, no change";
 }
 
 TEST_F(GameFolderTest, WallsEverywhereWalkedAndTurned) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/failure.hpp"
+#include "ui/game_window.hpp"
 #include "ui/key_record.hpp"
 #include "ui/layouts.hpp"
 #include "ui/scratch_game_folder.hpp"
@@ -30,6 +31,14 @@ class ScriptedDesktop final : public Desktop {
     Image icon;
     bool shown = false;
     std::vector<Image> presented;
+    std::vector<std::vector<Rect>> changed;  // for each picture presented
+  };
+  // An event of the script; one already waiting comes at once, before the program would
+  // show what it has.
+  struct Step {
+    Step(const DesktopEvent& e) : event(e) {}  // NOLINT(google-explicit-constructor)
+    DesktopEvent event;
+    bool waiting = false;
   };
 
   class Window final : public DesktopWindow {
@@ -37,7 +46,10 @@ class ScriptedDesktop final : public Desktop {
     Window(ScriptedDesktop& desktop, int id) : desktop_(desktop), id_(id) {}
     void show() override { record().shown = true; }
     void hide() override { record().shown = false; }
-    void present(const Image& picture) override { record().presented.push_back(picture); }
+    void present(const Image& picture, std::span<const Rect> changed) override {
+      record().presented.push_back(picture);
+      record().changed.emplace_back(changed.begin(), changed.end());
+    }
 
    private:
     Opened& record() { return desktop_.opened[static_cast<std::size_t>(id_ - 1)]; }
@@ -46,7 +58,7 @@ class ScriptedDesktop final : public Desktop {
   };
 
   std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) override {
-    opened.push_back({spec, spec.icon != nullptr ? *spec.icon : Image(), false, {}});
+    opened.push_back({spec, spec.icon != nullptr ? *spec.icon : Image(), false, {}, {}});
     return std::make_unique<Window>(*this, static_cast<int>(opened.size()));
   }
   DesktopEvent wait(int timeoutMs) override {
@@ -54,7 +66,10 @@ class ScriptedDesktop final : public Desktop {
       ADD_FAILURE() << "the program waits for more than the script holds";
       return {Kind::kClose};
     }
-    DesktopEvent event = script.front();
+    if (timeoutMs == 0 && !script.front().waiting) {
+      return {Kind::kTimeout};
+    }
+    DesktopEvent event = script.front().event;
     script.pop_front();
     if (event.kind == Kind::kTimeout) {
       EXPECT_GE(timeoutMs, 0) << "a timeout while nothing was due";
@@ -62,10 +77,12 @@ class ScriptedDesktop final : public Desktop {
     }
     return event;
   }
+  std::optional<Rect> usableArea() const override { return screen; }
   std::uint64_t now() const override { return clock; }
   void playSoundToEnd(const std::string& path) override { sounds.push_back(path); }
 
-  std::deque<DesktopEvent> script;
+  std::deque<Step> script;
+  std::optional<Rect> screen;  // nothing: a screen of no known size
   std::vector<Opened> opened;
   std::vector<std::string> sounds;
   std::uint64_t clock = 1000;
@@ -151,9 +168,101 @@ TEST_F(ProgramTest, TooltipComesUpWhileTheProgramWaits) {
 TEST_F(ProgramTest, ScaleOpensTheWindowLarger) {
   EXPECT_EQ(run({keyDown(13), {Kind::kClose}}, 2), 0);
   ASSERT_EQ(desktop_.opened.size(), 2u);
+  EXPECT_EQ(desktop_.opened[0].spec.width, 624) << "the start screen takes the scale too";
   EXPECT_EQ(desktop_.opened[1].spec.width, 1680);
   EXPECT_EQ(desktop_.opened[1].spec.height, 1106);
+  EXPECT_EQ(desktop_.opened[1].spec.minimum, (Size{840, 553})) << "never smaller than 1x";
   EXPECT_EQ(desktop_.opened[1].presented[0].width(), 840) << "the client area stays at 1x";
+}
+
+TEST_F(ProgramTest, ScaleIsClampedToTheScreenAndSaidOnce) {
+  const struct {
+    const char* what;
+    int asked;
+    Rect screen;
+    Size startScreen;
+    Rect gameWindow;
+    const char* said;
+  } cases[] = {
+      {"full HD, 2x",
+       2,
+       {0, 0, 1920, 1080},
+       {312, 213},
+       {198, 93, 840, 553},
+       "quib: --scale 2 does not fit this screen; using 1\n"},
+      {"full HD, 8x",
+       8,
+       {0, 0, 1920, 1080},
+       {312, 213},
+       {198, 93, 840, 553},
+       "quib: --scale 8 does not fit this screen; using 1\n"},
+      {"4K, 4x",
+       4,
+       {0, 0, 3840, 2160},
+       {936, 639},
+       {198, 93, 2520, 1659},
+       "quib: --scale 4 does not fit this screen; using 3\n"},
+      {"4K, 3x", 3, {0, 0, 3840, 2160}, {936, 639}, {198, 93, 2520, 1659}, ""},
+      {"1920 x 1200 less a panel: 2x moved up onto the screen",
+       2,
+       {0, 32, 1920, 1140},
+       {624, 426},
+       {198, 66, 1680, 1106},
+       ""},
+  };
+  for (const auto& c : cases) {
+    desktop_ = ScriptedDesktop();
+    desktop_.screen = c.screen;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run({keyDown(13), {Kind::kClose}}, c.asked), 0) << c.what;
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.said) << c.what;
+    ASSERT_EQ(desktop_.opened.size(), 2u) << c.what;
+    const WindowSpec& form2 = desktop_.opened[0].spec;
+    const WindowSpec& form1 = desktop_.opened[1].spec;
+    EXPECT_EQ((Size{form2.width, form2.height}), c.startScreen) << c.what;
+    EXPECT_EQ((Rect{form1.position->x, form1.position->y, form1.width, form1.height}), c.gameWindow)
+        << c.what;
+  }
+}
+
+TEST_F(ProgramTest, ABurstOfKeysIsHandledWholeAndShownAtItsEnd) {
+  const auto waiting = [](std::int16_t code) {
+    ScriptedDesktop::Step step(keyDown(code));
+    step.waiting = true;
+    return step;
+  };
+  const std::string recorded = (root_ / "record.txt").string();
+  KeyRecord record(recorded);
+  desktop_.script = {keyDown(13),  keyDown(38), waiting(100),
+                     waiting(104), waiting(39), DesktopEvent{Kind::kClose}};
+  EXPECT_EQ(runProgram(desktop_, font_, {{pictures()}, 1, &record}), 0);
+  record.finish();
+  std::ifstream in(recorded);
+  std::string keys;
+  for (std::string line; std::getline(in, line);) {
+    keys += line + ",";
+  }
+  EXPECT_EQ(keys, "38,100,104,39,") << "every key handled";
+  const auto& form1 = desktop_.opened.at(1);
+  ASSERT_EQ(form1.presented.size(), 2u) << "start-up, and the burst's last picture";
+  GameWindow game(font_);
+  game.Form_Load({pictures()});
+  for (const std::int16_t key : {38, 100, 104, 39}) {
+    game.keyDown(key);
+  }
+  EXPECT_EQ(form1.presented[1], game.clientArea()) << "the picture after the last key";
+  EXPECT_EQ(form1.changed[0], (std::vector<Rect>{{0, 0, 840, 553}})) << "at first, whole";
+  EXPECT_FALSE(form1.changed[1].empty());
+}
+
+TEST_F(ProgramTest, AnUncoveredWindowIsDrawnWhole) {
+  EXPECT_EQ(run({keyDown(13), keyDown(38), {Kind::kExposed}, keyDown(38), {Kind::kClose}}), 0);
+  const auto& form1 = desktop_.opened.at(1);
+  ASSERT_EQ(form1.changed.size(), 4u) << "start-up, a key, uncovered, a key";
+  const std::vector<Rect> whole{{0, 0, 840, 553}};
+  EXPECT_NE(form1.changed[1], whole) << "a key: its changes";
+  EXPECT_EQ(form1.changed[2], whole) << "uncovered";
+  EXPECT_NE(form1.changed[3], whole);
 }
 
 TEST_F(ProgramTest, AGamepadPlaysTheWholeGame) {
