@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real game in real X windows: the start screen and its tooltip, "Start" by a click and
 # by Enter, keys typed with xdotool, the game window against quib-shot's picture (also at
-# 2x), Escape's chime, and every way the program ends.
+# 2x), Escape's chime, and every way the program ends; then on a full-HD and a 4K screen
+# with a window manager: every --scale clamped to the screen, full screen and back, a
+# maximised window, the letter keys that stand for the keypad, and a burst of keys.
 set -u
 bin=$1
 . "$(dirname "$0")/../harness.sh"
@@ -186,8 +188,122 @@ ended 50
 grep -qx "quib: cannot load picture $work/x/p3.bmp: No such file or directory" "$work/broken.log" ||
   fail "stderr: $(cat "$work/broken.log")"
 
+# 5. Screens: on full HD and 4K, each --scale from 1 to 8 opens both windows at the largest
+# whole factor that fits, up to the one asked for, and says so when it is less.
+wm=""
+# manage [WORK AREA]: a window manager for the screen, stopping the one before.
+manage() {
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null && wait "$wm" 2>/dev/null
+  "$bin/least_wm" "$@" >"$work/wm.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do grep -q ready "$work/wm.log" && return 0; sleep 0.1; done
+  fail "no window manager: $(cat "$work/wm.log")"
+}
+# opens NAME SCALE: starts the game at SCALE and opens its game window ($form1).
+opens() {
+  run "$1" -- --scale "$2"
+  form2=$(window Form2)
+  [ -n "$form2" ] || fail "no start screen at --scale $2: $(cat "$work/$1.log")"
+  xdotool mousemove --window "$form2" 2 2 key Return
+  form1=$(window 'Find Quib, please')
+  [ -n "$form1" ] || fail "no game window at --scale $2: $(cat "$work/$1.log")"
+  xdotool mousemove --window "$form1" 300 300
+}
+closes() {
+  "$bin/close_window" "$form1"
+  ended 50
+  [ "$status" = 0 ] || fail "closing the game window: exit status $status"
+}
+picture() {  # picture NAME KEYS: quib-shot's picture after KEYS as raw pixels, for wait_shown
+  "$bin/quib-shot" --keys "$2" --out "$work/$1.png" || fail "quib-shot --keys $2 failed"
+  convert "$work/$1.png" -depth 8 "rgb:$work/$1.rgb"
+}
+shown() {  # shown NAME: the game window shows picture NAME, at whatever scale, within 5 s
+  "$bin/wait_shown" "$form1" "$work/$1.rgb" 840 553 5000 >"$work/shown.txt" ||
+    fail "the game window does not show $1: $(cat "$work/shown.txt")"
+}
+for screen in 1920x1080 3840x2160; do
+  stop_xvfb
+  start_xvfb "$screen" || fail "Xvfb did not start at $screen: $(cat "$work/xvfb.log")"
+  manage
+  width=${screen%x*} height=${screen#*x}
+  for asked in 1 2 3 4 5 6 7 8; do
+    fits=$((width / 840 < height / 553 ? width / 840 : height / 553))
+    scale=$((asked < fits ? asked : fits))
+    opens "scale$asked" "$asked"
+    [ "$(geometry "$form1" Geometry)" = "$((840 * scale))x$((553 * scale))" ] ||
+      fail "--scale $asked on $screen: a game window of $(geometry "$form1" Geometry), not ${scale}x"
+    [ "$(geometry "$form1" Position)" = 198,93 ] ||
+      fail "--scale $asked on $screen: the game window at $(geometry "$form1" Position)"
+    said=""
+    [ "$scale" -lt "$asked" ] && said="quib: --scale $asked does not fit this screen; using $scale"
+    [ "$(cat "$work/scale$asked.log")" = "$said" ] ||
+      fail "--scale $asked on $screen said: $(cat "$work/scale$asked.log")"
+    # The start screen went at Start; its size is in the window manager's hands no more.
+    xprop -id "$form1" WM_NORMAL_HINTS | grep -q "minimum size: 840 by 553" ||
+      fail "--scale $asked: the game window may shrink below 1x: $(xprop -id "$form1" WM_NORMAL_HINTS)"
+    closes
+  done
+done
+
+# 6. On the 4K screen at the largest scale that fits (3x): the start screen at 3x, Q, E, R
+# and F as keypad 4, 6, 8 and 2, full screen by F11 and by Alt+Enter and back, maximised
+# and back, and a burst of 100 keys.
+run letters -- --scale 3
+form2=$(window Form2)
+[ -n "$form2" ] || fail "no start screen at 3x: $(cat "$work/letters.log")"
+[ "$(geometry "$form2" Geometry)" = 936x639 ] || fail "the start screen at 3x is $(geometry "$form2" Geometry)"
+# The button, at (104, 168) to (201, 201) at 1x, is clicked at 3x.
+xdotool mousemove --window "$form2" 450 550 click 1
+form1=$(window 'Find Quib, please')
+[ -n "$form1" ] || fail "no game window after a click at 3x: $(cat "$work/letters.log")"
+xdotool mousemove --window "$form1" 300 300
+xdotool key --delay 100 q r e e f q
+picture letters 100,104,102,102,98,100
+shown letters
+xdotool key F11
+sleep 0.5
+[ "$(geometry "$form1" Geometry)" = 3840x2160 ] && [ "$(geometry "$form1" Position)" = 0,0 ] ||
+  fail "F11: the game window is $(geometry "$form1" Geometry) at $(geometry "$form1" Position)"
+shown letters  # at 3x, centred; F11 itself reaches the game as no key
+xdotool key F11
+sleep 0.5
+[ "$(geometry "$form1" Geometry)" = 2520x1659 ] && [ "$(geometry "$form1" Position)" = 198,93 ] ||
+  fail "F11 again: the game window is $(geometry "$form1" Geometry) at $(geometry "$form1" Position)"
+shown letters
+xdotool key alt+Return
+sleep 0.5
+[ "$(geometry "$form1" Geometry)" = 3840x2160 ] || fail "Alt+Enter: the game window is $(geometry "$form1" Geometry)"
+xdotool key alt+Return
+sleep 0.5
+[ "$(geometry "$form1" Geometry)" = 2520x1659 ] || fail "Alt+Enter again: the game window is $(geometry "$form1" Geometry)"
+picture alt 100,104,102,102,98,100,18,18  # Alt is a key of its own
+shown alt
+"$bin/least_wm" --ask "$form1" add maximized
+sleep 0.5
+[ "$(geometry "$form1" Geometry)" = 3840x2160 ] || fail "maximised, the game window is $(geometry "$form1" Geometry)"
+shown alt
+"$bin/least_wm" --ask "$form1" remove maximized
+sleep 0.5
+burst=() codes=()
+for _ in $(seq 10); do
+  burst+=(Up q Right r Down e Left f Up Down)
+  codes+=(38 100 39 104 40 102 37 98 38 40)
+done
+picture burst "$(IFS=,; echo "${codes[*]}")"
+xdotool key --delay 0 "${burst[@]}"
+"$bin/wait_shown" "$form1" "$work/burst.rgb" 840 553 5000 >"$work/shown.txt" ||
+  fail "the burst's last picture is not shown: $(cat "$work/shown.txt")"
+burstMs=$(cat "$work/shown.txt")
+# The game keeps up within 0.3 s on an idle machine; a loaded one is given more.
+[ "$burstMs" -le 1000 ] || fail "a burst of 100 keys was on screen $burstMs ms after its last key"
+closes
+grep -q "Num Lock" "$work/letters.log" && fail "a note on Num Lock without the keypad: $(cat "$work/letters.log")"
+
 echo "end to end: start screen, tooltip, click and Enter, keys and 2x match quib-shot,"
 echo "Escape played $played bytes in $took ms; closing either window ends with 0, closing"
 echo "the game window during a 5 s sound ends it $closed ms later; a late"
 echo "send to a closed window does not end it; a broken"
-echo "start-up shows its message box and ends with 1"
+echo "start-up shows its message box and ends with 1; on full HD and 4K every --scale"
+echo "fits, F11, Alt+Enter and maximising show the largest factor, Q E R F turn and move the"
+echo "eye, and a burst of 100 keys was on screen $burstMs ms after its last key"
