@@ -1,4 +1,4 @@
-// Comparing a square's row before copying it: most of a picture stays from one key to the next.
+// Comparing a row before copying it: most of a picture stays from one key to the next.
 #include "canvas/picture_changes.hpp"
 
 #include <algorithm>
@@ -18,6 +18,41 @@ Rect intersection(const Rect& a, const Rect& b) {
   return {left, top, right - left, bottom - top};
 }
 
+// Pixels are compared eight at a time, in a loop the compiler turns into a few wide steps.
+constexpr int kStride = 8;
+
+Rgb differences(const Rgb* a, const Rgb* b) {
+  Rgb bits = 0;
+  for (int k = 0; k < kStride; ++k) {
+    bits |= a[k] ^ b[k];
+  }
+  return bits;
+}
+
+// Where two rows that differ first differ, from the left and from the right.
+int firstDifference(const Rgb* a, const Rgb* b, int count) {
+  int i = 0;
+  while (i + kStride <= count && differences(a + i, b + i) == 0) {
+    i += kStride;
+  }
+  while (a[i] == b[i]) {
+    ++i;
+  }
+  return i;
+}
+
+int lastDifference(const Rgb* a, const Rgb* b, int count) {
+  int end = count;
+  while (end >= kStride && differences(a + end - kStride, b + end - kStride) == 0) {
+    end -= kStride;
+  }
+  int i = end - 1;
+  while (a[i] == b[i]) {
+    --i;
+  }
+  return i;
+}
+
 }  // namespace
 
 void copyChanges(Image& into, const Image& from, Point at, const Rect& region,
@@ -34,20 +69,24 @@ void copyChanges(Image& into, const Image& from, Point at, const Rect& region,
     int changedLeft = right;
     int changedRight = area.x;
     for (int y = band; y < bandEnd; ++y) {
-      Rgb* to = into.row(y);
-      const Rgb* source = from.row(y - at.y);
-      for (int x = area.x; x < right;) {
-        const int end = std::min(right, (x / kChangeTile + 1) * kChangeTile);
-        const std::size_t bytes = static_cast<std::size_t>(end - x) * sizeof(Rgb);
-        if (std::memcmp(to + x, source + (x - at.x), bytes) != 0) {
-          std::memcpy(to + x, source + (x - at.x), bytes);
-          changedLeft = std::min(changedLeft, x);
-          changedRight = std::max(changedRight, end);
-        }
-        x = end;
+      Rgb* to = into.row(y) + area.x;
+      const Rgb* source = from.row(y - at.y) + (area.x - at.x);
+      // Most rows are alike, or alike but for a stretch: one comparison finds the first kind,
+      // and the stretch is found from both ends, then copied whole.
+      if (std::memcmp(to, source, static_cast<std::size_t>(area.w) * sizeof(Rgb)) == 0) {
+        continue;
       }
+      const int first = firstDifference(to, source, area.w);
+      const int last = lastDifference(to, source, area.w);
+      std::memcpy(to + first, source + first,
+                  static_cast<std::size_t>(last - first + 1) * sizeof(Rgb));
+      changedLeft = std::min(changedLeft, area.x + first);
+      changedRight = std::max(changedRight, area.x + last + 1);
     }
     if (changedLeft < changedRight) {
+      // Whole squares: the bands of a change that spreads downwards then share their columns.
+      changedLeft = std::max(area.x, changedLeft / kChangeTile * kChangeTile);
+      changedRight = std::min(right, (changedRight + kChangeTile - 1) / kChangeTile * kChangeTile);
       const Rect rect{changedLeft, band, changedRight - changedLeft, bandEnd - band};
       Rect* above = changed.size() > first ? &changed.back() : nullptr;
       if (above != nullptr && above->x == rect.x && above->w == rect.w &&

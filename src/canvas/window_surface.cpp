@@ -22,6 +22,8 @@ void WindowSurface::resize(int width, int height) {
     pixels_ = Image(width, height, kBackColour);
   }
   ++changes_;
+  textTaken_ = {};
+  linesTaken_ = {0, 0, width, height};
   pastedFrom_ = nullptr;
   textY_ = 0;
   textDirty_ = {};
@@ -32,7 +34,7 @@ void WindowSurface::resize(int width, int height) {
 void WindowSurface::clear() {
   // Only what was drawn needs wiping: the rest still shows the back colour.
   fillRect(pixels_, textDirty_, kBackColour);
-  changed(textDirty_);
+  changed(textDirty_, textTaken_);
   settle();
   toWipe_ = linesDirty_;
   textDirty_ = {};
@@ -42,14 +44,15 @@ void WindowSurface::clear() {
 
 void WindowSurface::settle() const {
   fillRect(pixels_, toWipe_, kBackColour);
-  changed(toWipe_);
+  changed(toWipe_, linesTaken_);
   toWipe_ = {};
 }
 
-void WindowSurface::changed(const Rect& rect) const {
+void WindowSurface::changed(const Rect& rect, Rect& taken) const {
   if (rect.w > 0 && rect.h > 0) {
     ++changes_;
     touch(sincePaste_, rect);
+    touch(taken, rect);
   }
 }
 
@@ -93,7 +96,7 @@ void WindowSurface::printNumber(std::int16_t number) {
   }
   drawGlyphs(pixels_, 0, textY_, glyphs, kTextColour);
   touch(textDirty_, {0, textY_, glyphs.width, glyphs.height});
-  changed({0, textY_, glyphs.width, glyphs.height});
+  changed({0, textY_, glyphs.width, glyphs.height}, textTaken_);
   textY_ += text_.lineHeight();
 }
 
@@ -125,6 +128,7 @@ bool WindowSurface::paste(const WindowSurface& layer) {
   for (int y = copy.y; y < copy.y + copy.h; ++y) {
     std::copy(from.row(y) + copy.x, from.row(y) + copy.x + copy.w, pixels_.row(y) + copy.x);
   }
+  touch(linesTaken_, copy);
   ++changes_;
   pastedFrom_ = &layer;
   pastedChanges_ = layer.changes_;
@@ -138,7 +142,7 @@ void WindowSurface::paintLines(const std::function<Rect(Image&)>& paint) {
   settle();
   const Rect reach = paint(pixels_);
   touch(linesDirty_, reach);
-  changed(reach);
+  changed(reach, linesTaken_);
 }
 
 void WindowSurface::line(LineStyle style, float x1, float y1, float x2, float y2, Rgb colour) {
@@ -154,7 +158,7 @@ void WindowSurface::line(LineStyle style, float x1, float y1, float x2, float y2
     const Rect reach{left, top, edge(std::max(x1, x2)) + 2 - left,
                      edge(std::max(y1, y2)) + 2 - top};
     touch(linesDirty_, reach);
-    changed(reach);
+    changed(reach, linesTaken_);
   }
   switch (style) {
     case LineStyle::kLine:

@@ -1,6 +1,7 @@
 // The game window's own surface: the printed key code and the plan map, under the views.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -40,9 +41,18 @@ class WindowSurface {
   // that holds every pixel it set.
   void paintLines(const std::function<Rect(Image&)>& paint);
 
-  // Where the lines drawn since the last clear lie, and the text printed since.
+  // Where the lines drawn since the last clear lie.
   const Rect& linesBounds() const { return linesDirty_; }
-  const Rect& textBounds() const { return textDirty_; }
+  // Two rectangles, about the printed text and about the lines, that hold every pixel changed
+  // since the last call (all of them after a new size), for a picture made from this one to
+  // follow; the changes are forgotten.
+  std::array<Rect, 2> takeChanges() {
+    settle();
+    const std::array<Rect, 2> taken{textTaken_, linesTaken_};
+    textTaken_ = {};
+    linesTaken_ = {};
+    return taken;
+  }
   // Copies the part of `layer` (of the same size) that holds its lines over the lines drawn
   // here, as if they had been drawn here; refused (false) where that part meets the printed
   // text. Pasting the same layer again copies only what was drawn over it since.
@@ -60,8 +70,8 @@ class WindowSurface {
   // Widens a part to be wiped by the next clear to take in the rectangle.
   void touch(Rect& dirty, const Rect& rect) const;
   const GlyphStrip& glyphsOf(std::int16_t number);
-  // Notes a change of the pixels in `rect`.
-  void changed(const Rect& rect) const;
+  // Notes a change of the pixels in `rect`, to be taken with the text's or the lines'.
+  void changed(const Rect& rect, Rect& taken) const;
 
   const TextRenderer& text_;
   // The lines' old place is wiped when next looked at or drawn on, unless a paste covers
@@ -80,6 +90,8 @@ class WindowSurface {
   std::uint64_t pastedChanges_ = 0;
   Rect pasted_;
   mutable Rect sincePaste_;
+  mutable Rect textTaken_;
+  mutable Rect linesTaken_;
 };
 
 }  // namespace quib

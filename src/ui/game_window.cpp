@@ -1,7 +1,7 @@
 // Start-up of the game window: the pictures, the level and the viewer, in the game's order.
 #include "ui/game_window.hpp"
 
-#include <algorithm>
+#include <array>
 
 #include "canvas/picture_changes.hpp"
 #include "control/plan_map.hpp"
@@ -14,34 +14,10 @@ namespace quib {
 
 GameWindow::GameWindow(const TextRenderer& font) : screen_(std::make_unique<GameScreen>(font)) {}
 
-namespace {
-
-Rect unionOf(const Rect& a, const Rect& b) {
-  if (a.w <= 0 || a.h <= 0) {
-    return b;
-  }
-  if (b.w <= 0 || b.h <= 0) {
-    return a;
-  }
-  const int left = std::min(a.x, b.x);
-  const int top = std::min(a.y, b.y);
-  return {left, top, std::max(a.x + a.w, b.x + b.w) - left, std::max(a.y + a.h, b.y + b.h) - top};
-}
-
-}  // namespace
-
 KeyAction GameWindow::keyDown(std::int16_t keyCode) {
-  // A key wipes what the surface had drawn and draws anew: both places may change.
-  noteOwnDrawing();
   const KeyAction action = Picture1_KeyDown(*screen_, keyCode);
-  noteOwnDrawing();
   viewDrawn_ = viewDrawn_ || action != KeyAction::kEndProgram;
   return action;
-}
-
-void GameWindow::noteOwnDrawing() {
-  ownTouched_ =
-      unionOf(ownTouched_, unionOf(screen_->own.textBounds(), screen_->own.linesBounds()));
 }
 
 void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen) {
@@ -86,6 +62,7 @@ Image GameWindow::clientArea() const {
 
 const Image& GameWindow::picture(std::vector<Rect>& changed) {
   changed.clear();
+  const std::array<Rect, 2> ownChanged = screen_->own.takeChanges();
   const Image& own = screen_->own.pixels();
   const ViewSurface* view = nullptr;
   for (const ViewSurface& surface : screen_->views.Picture1) {
@@ -103,14 +80,15 @@ const Image& GameWindow::picture(std::vector<Rect>& changed) {
     const Rect square =
         view != nullptr ? Rect{kViewLeft, kViewTop, view->pixels().width(), view->pixels().height()}
                         : Rect{};
-    for (const Rect& part : outside(ownTouched_, square)) {
-      copyChanges(shown_, own, {0, 0}, part, changed);
+    for (const Rect& touched : ownChanged) {
+      for (const Rect& part : outside(touched, square)) {
+        copyChanges(shown_, own, {0, 0}, part, changed);
+      }
     }
     if (view != nullptr && viewDrawn_) {
       copyChanges(shown_, view->pixels(), {kViewLeft, kViewTop}, square, changed);
     }
   }
-  ownTouched_ = {};
   viewDrawn_ = false;
   return shown_;
 }

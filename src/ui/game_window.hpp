@@ -50,13 +50,9 @@ class GameWindow {
   GameScreen& screen() { return *screen_; }
 
  private:
-  // Where the window's own surface may change: what it has drawn, before and after a key.
-  void noteOwnDrawing();
-
   std::unique_ptr<GameScreen> screen_;
   Image shown_;              // what picture() gave last
   bool shownWhole_ = false;  // shown_ is a picture of this client area
-  Rect ownTouched_;          // where the own surface may have changed since
   bool viewDrawn_ = false;   // a frame has been drawn since
 };
 
