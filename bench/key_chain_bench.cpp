@@ -1,4 +1,6 @@
-// The whole chain of one key that moves nothing (Space): the key code, the frame and the plan.
+// The whole chain of one key that moves nothing (Space): the key code, the frame and the plan;
+// and the whole key as the player waits for it: the chain, the window's picture brought up to
+// date, and its changes scaled into a window at 1x, 2x and 4x, as the desktop does.
 // Each level is measured beside an empty level of the same extent and viewer, in the same
 // run, and the table after the benchmarks gives each one's time against its baseline.
 #include <benchmark/benchmark.h>
@@ -10,10 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "canvas/fit.hpp"
 #include "control/key_handler.hpp"
+#include "control/plan_map.hpp"
 #include "platform/paths.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/text.hpp"
+#include "ui/game_window.hpp"
 #include "world/key_codes.hpp"
 #include "world/level_codes.hpp"
 #include "world/level_file.hpp"
@@ -22,17 +27,21 @@
 namespace {
 
 // The game window's parts, as the key handler works on them, with the shipped pictures.
-std::unique_ptr<quib::GameScreen> makeScreen(const quib::TextRenderer& text) {
-  auto screen = std::make_unique<quib::GameScreen>(text);
+void furnish(quib::GameScreen& screen) {
   const std::string x = std::string(QUIB_BIN_DIR) + "/game/x/";
-  for (quib::ViewSurface& surface : screen->views.Picture1) {
+  for (quib::ViewSurface& surface : screen.views.Picture1) {
     surface.setBackdrop(quib::loadPicture(x + "p3.bmp"));
   }
-  screen->images =
+  screen.images =
       quib::ImageHolders(quib::loadPicture(x + "wall.bmp"), quib::loadPicture(x + "lift.bmp"),
                          quib::loadPicture(x + "door.bmp"), quib::loadPicture(x + "powon.bmp"));
-  screen->views.Picture1[0].setVisible(true);
-  screen->world.N = screen->views.Picture1[0].extent();
+  screen.views.Picture1[0].setVisible(true);
+  screen.world.N = screen.views.Picture1[0].extent();
+}
+
+std::unique_ptr<quib::GameScreen> makeScreen(const quib::TextRenderer& text) {
+  auto screen = std::make_unique<quib::GameScreen>(text);
+  furnish(*screen);
   return screen;
 }
 
@@ -96,13 +105,49 @@ void run(benchmark::State& state, const Level& level, const Viewer& viewer, cons
   }
 }
 
+// The whole key: the chain, the game window's picture with its changes, and those changes
+// scaled into a window `scale` times the client area's size.
+void runWhole(benchmark::State& state, const Level& level, const Viewer& viewer, const Keys& keys,
+              int scale) {
+  const quib::Font font;
+  quib::GameWindow game(font);
+  quib::GameScreen& scene = game.screen();
+  furnish(scene);
+  level(scene.world);
+  viewer(scene.world);
+  quib::updateConerow(scene.world);
+  const quib::Size client = quib::planClientSize(scene.world.N, scene.world.ro);
+  scene.own.resize(client.width, client.height);
+  quib::Image window(client.width * scale, client.height * scale);
+  const quib::PixelView pixels = quib::PixelView::of(window);
+  std::vector<quib::Rect> changed;
+  quib::paintFitted(pixels, game.picture(changed), quib::WindowSurface::kBackColour);
+  const quib::Rect place =
+      quib::fitPicture(client.width, client.height, window.width(), window.height());
+  std::size_t next = 0;
+  for (auto _ : state) {
+    game.keyDown(keys[next]);
+    const quib::Image& picture = game.picture(changed);
+    for (const quib::Rect& part : changed) {
+      quib::paintScaled(pixels, picture, place, part);
+    }
+    next = (next + 1) % keys.size();
+    benchmark::DoNotOptimize(window.row(0));
+  }
+}
+
 struct Case {
   std::string name;
   std::string baseline;  // the empty level it is held against; empty for a baseline
 };
 
-using Add = std::function<void(const std::string& name, const std::string& baseline,
-                               const Level& level, const Viewer& viewer, const Keys& keys)>;
+// Registers a case: the key chain alone, or with a window scale the whole key.
+using Add =
+    std::function<void(const std::string& name, const std::string& baseline, const Level& level,
+                       const Viewer& viewer, const Keys& keys, int scale)>;
+
+using AddChain = std::function<void(const std::string& name, const std::string& baseline,
+                                    const Level& level, const Viewer& viewer, const Keys& keys)>;
 
 constexpr int kBundledExtent = 22;  // the hand-made level's
 // The viewer moved to grid row 0, in its column.
@@ -111,7 +156,7 @@ const Keys kSpaceOnly = {quib::vk::kSpace};
 
 // Walls everywhere at (n/2, 0), eye 0, extent 10 to 100; and at (50, 50) after a left turn,
 // eye 3, with the eye going up and down there.
-void addFullLevels(const Add& add) {
+void addFullLevels(const AddChain& add) {
   for (const int n : {10, 25, 50, 100}) {
     const std::string at =
         "/extent:" + std::to_string(n) + "/viewer:(" + std::to_string(n / 2) + ",0)/h:0";
@@ -139,7 +184,7 @@ void addFullLevels(const Add& add) {
 
 // Turning a grid of walls everywhere gives the same grid: the turns are measured on a grid of
 // every code at random, which each turn changes.
-void addTurns(const Add& add) {
+void addTurns(const AddChain& add) {
   const Keys turns = {quib::vk::kNumpad4, quib::vk::kNumpad6};
   add("empty/extent:100/turning", "", filled(quib::kGridMax, quib::code::kEmpty), kRowZero, turns);
   add("every_code_at_random/extent:100/turning", "empty/extent:100/turning",
@@ -148,7 +193,7 @@ void addTurns(const Add& add) {
 
 // The bundled level at the start, still and with a step ahead and back (the same places,
 // other pictures at some).
-void addBundledLevel(const Add& add) {
+void addBundledLevel(const AddChain& add) {
   const Viewer start = [](quib::World&) {};
   const Level empty = filled(kBundledExtent, quib::code::kEmpty);
   add("empty/extent:22/start", "", empty, start, kSpaceOnly);
@@ -159,18 +204,67 @@ void addBundledLevel(const Add& add) {
       bundled(), start, steps);
 }
 
+// The whole key on the bundled level, walking round a square, and on the largest grid of
+// walls everywhere, still and with the eye going up and down, at the window's scales.
+void addWholeKeys(const Add& add) {
+  const Viewer start = [](quib::World&) {};
+  const Keys walk = {quib::vk::kUp, quib::vk::kRight, quib::vk::kDown, quib::vk::kLeft};
+  const Viewer turned = [](quib::World& w) {
+    constexpr float kMiddle = 50.0f;
+    w.X = kMiddle;
+    w.Y = kMiddle;
+    quib::LeftRound(w);
+    w.h = 3;
+  };
+  const Keys eyes = {quib::vk::kNumpad8, quib::vk::kNumpad2};
+  const struct {
+    std::string at;
+    Level level;
+    Level empty;
+    Viewer viewer;
+    Keys keys;
+  } places[] = {
+      {"/extent:22/start/walk", bundled(), filled(kBundledExtent, quib::code::kEmpty), start, walk},
+      {"/extent:100/viewer:(50,0)/h:0", filled(quib::kGridMax, quib::code::kWall),
+       filled(quib::kGridMax, quib::code::kEmpty), kRowZero, kSpaceOnly},
+      {"/extent:100/viewer:(50,50)_left_turn/h:3/eye_up_and_down",
+       filled(quib::kGridMax, quib::code::kWall), filled(quib::kGridMax, quib::code::kEmpty),
+       turned, eyes},
+  };
+  for (const auto& place : places) {
+    const std::string name = place.at.find("extent:22") != std::string::npos
+                                 ? "whole_key/bundled_level"
+                                 : "whole_key/walls_everywhere";
+    for (const int scale : {1, 2, 4}) {
+      const std::string at = place.at + "/window:" + std::to_string(scale) + "x";
+      add("whole_key/empty" + at, "", place.empty, place.viewer, place.keys, scale);
+      add(name + at, "whole_key/empty" + at, place.level, place.viewer, place.keys, scale);
+    }
+  }
+}
+
 std::vector<Case> registerCases() {
   std::vector<Case> cases;
   const Add add = [&](const std::string& name, const std::string& baseline, const Level& level,
-                      const Viewer& viewer, const Keys& keys) {
-    benchmark::RegisterBenchmark(name.c_str(), [level, viewer, keys](benchmark::State& state) {
-      run(state, level, viewer, keys);
+                      const Viewer& viewer, const Keys& keys, int scale) {
+    benchmark::RegisterBenchmark(name.c_str(), [level, viewer, keys,
+                                                scale](benchmark::State& state) {
+      if (scale == 0) {
+        run(state, level, viewer, keys);
+      } else {
+        runWhole(state, level, viewer, keys, scale);
+      }
     })->Unit(benchmark::kMicrosecond);
     cases.push_back({name, baseline});
   };
-  addFullLevels(add);
-  addTurns(add);
-  addBundledLevel(add);
+  // The chain alone: no window.
+  const auto chain = [&add](const std::string& name, const std::string& baseline,
+                            const Level& level, const Viewer& viewer,
+                            const Keys& keys) { add(name, baseline, level, viewer, keys, 0); };
+  addFullLevels(chain);
+  addTurns(chain);
+  addBundledLevel(chain);
+  addWholeKeys(add);
   return cases;
 }
 
@@ -204,7 +298,7 @@ int main(int argc, char** argv) {
   const std::vector<Case> cases = registerCases();
   TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\n%-68s %10s %10s %7s\n", "per key (median)", "time (us)", "empty (us)", "ratio");
+  std::printf("\n%-80s %10s %10s %7s\n", "per key (median)", "time (us)", "empty (us)", "ratio");
   for (const Case& c : cases) {
     if (c.baseline.empty() || reporter.times.count(c.name) == 0 ||
         reporter.times.count(c.baseline) == 0) {
@@ -212,7 +306,7 @@ int main(int argc, char** argv) {
     }
     const double time = reporter.times[c.name];
     const double empty = reporter.times[c.baseline];
-    std::printf("%-68s %10.1f %10.1f %7.2f\n", c.name.c_str(), time, empty, time / empty);
+    std::printf("%-80s %10.1f %10.1f %7.2f\n", c.name.c_str(), time, empty, time / empty);
   }
   benchmark::Shutdown();
   return 0;
