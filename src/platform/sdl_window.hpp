@@ -2,6 +2,7 @@
 // changed drawn and sent to the screen; full screen; pointer positions in picture pixels.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <vector>
