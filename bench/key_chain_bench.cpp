@@ -119,7 +119,7 @@ void runWhole(benchmark::State& state, const Level& level, const Viewer& viewer,
   const quib::Size client = quib::planClientSize(scene.world.N, scene.world.ro);
   scene.own.resize(client.width, client.height);
   quib::Image window(client.width * scale, client.height * scale);
-  const quib::PixelView pixels = quib::PixelView::of(window);
+  const quib::BorrowedPixels pixels = quib::BorrowedPixels::of(window);
   std::vector<quib::Rect> changed;
   quib::paintFitted(pixels, game.picture(changed), quib::WindowSurface::kBackColour);
   const quib::Rect place =

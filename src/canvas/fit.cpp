@@ -43,7 +43,7 @@ void widen(Rgb* to, const Rgb* from, int count, int factor) {
   }
 }
 
-void fill(PixelView window, const Rect& rect, Rgb colour) {
+void fill(BorrowedPixels window, const Rect& rect, Rgb colour) {
   const int left = std::max(rect.x, 0);
   const int right = std::min(rect.x + rect.w, window.width);
   for (int y = std::max(rect.y, 0); y < std::min(rect.y + rect.h, window.height); ++y) {
@@ -73,7 +73,7 @@ Rect fitPicture(int pictureWidth, int pictureHeight, int windowWidth, int window
 void paintFitted(Image& window, const Image& picture, Rgb back) {
   const Rect place = fitPicture(picture.width(), picture.height(), window.width(), window.height());
   if (place.w >= picture.width()) {
-    paintFitted(PixelView::of(window), picture, back);
+    paintFitted(BorrowedPixels::of(window), picture, back);
     return;
   }
   window.fill(back);
@@ -81,7 +81,7 @@ void paintFitted(Image& window, const Image& picture, Rgb back) {
                static_cast<float>(place.w), static_cast<float>(place.h));
 }
 
-void paintFitted(PixelView window, const Image& picture, Rgb back) {
+void paintFitted(BorrowedPixels window, const Image& picture, Rgb back) {
   const Rect place = fitPicture(picture.width(), picture.height(), window.width, window.height);
   if (place.w < picture.width()) {
     // Shrunk: no whole factor; drawn through a picture of the window's size.
@@ -100,7 +100,7 @@ void paintFitted(PixelView window, const Image& picture, Rgb back) {
   paintScaled(window, picture, place, {0, 0, picture.width(), picture.height()});
 }
 
-Rect paintScaled(PixelView window, const Image& picture, const Rect& place, const Rect& part) {
+Rect paintScaled(BorrowedPixels window, const Image& picture, const Rect& place, const Rect& part) {
   if (picture.empty() || place.w < picture.width()) {
     return {};
   }

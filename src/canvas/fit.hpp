@@ -8,13 +8,13 @@ namespace quib {
 
 // Pixels borrowed from elsewhere, such as a window's surface: `pitch` pixels from the start
 // of one row to the start of the next.
-struct PixelView {
+struct BorrowedPixels {
   Rgb* pixels = nullptr;
   int width = 0;
   int height = 0;
   int pitch = 0;
 
-  static PixelView of(Image& image) {
+  static BorrowedPixels of(Image& image) {
     return {image.empty() ? nullptr : image.row(0), image.width(), image.height(), image.width()};
   }
   Rgb* row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * pitch; }
@@ -26,12 +26,12 @@ Rect fitPicture(int pictureWidth, int pictureHeight, int windowWidth, int window
 
 // Paints `picture` into `window` at fitPicture's place, nearest pixel; `back` elsewhere.
 void paintFitted(Image& window, const Image& picture, Rgb back);
-void paintFitted(PixelView window, const Image& picture, Rgb back);
+void paintFitted(BorrowedPixels window, const Image& picture, Rgb back);
 
 // Paints the part `part` of `picture` (in picture pixels) into `window`, the whole picture
 // lying at `place`: a whole multiple of its size, each picture pixel a square of window
 // pixels. Returns the window pixels painted.
-Rect paintScaled(PixelView window, const Image& picture, const Rect& place, const Rect& part);
+Rect paintScaled(BorrowedPixels window, const Image& picture, const Rect& place, const Rect& part);
 
 // The largest whole factor from 1 to `asked` at which a client area of `client` fits in
 // `room`; 1 when not even that fits.

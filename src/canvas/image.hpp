@@ -30,6 +30,10 @@ struct Rect {
   int w = 0;
   int h = 0;
   bool contains(int px, int py) const { return px >= x && px < x + w && py >= y && py < y + h; }
+  bool contains(const Rect& r) const {
+    return r.w <= 0 || r.h <= 0 ||
+           (r.x >= x && r.y >= y && r.x + r.w <= x + w && r.y + r.h <= y + h);
+  }
   bool meets(const Rect& r) const {
     return w > 0 && h > 0 && r.w > 0 && r.h > 0 && r.x < x + w && x < r.x + r.w && r.y < y + h &&
            y < r.y + r.h;

@@ -9,9 +9,9 @@
 
 #include "canvas/fit.hpp"
 #include "canvas/window_surface.hpp"
+#include "formats/message.hpp"
 #include "platform/failure.hpp"
 #include "platform/sdl_support.hpp"
-#include "formats/message.hpp"
 
 namespace quib {
 namespace {
@@ -102,8 +102,8 @@ void SdlWindow::present(const Image& picture, std::span<const Rect> changed) {
     complain("cannot draw the window");
     return;
   }
-  const PixelView view{static_cast<Rgb*>(screen->pixels), screen->w, screen->h,
-                       screen->pitch / static_cast<int>(sizeof(Rgb))};
+  const BorrowedPixels view{static_cast<Rgb*>(screen->pixels), screen->w, screen->h,
+                            screen->pitch / static_cast<int>(sizeof(Rgb))};
   // A change of it all is drawn with the window's border: the window may have been uncovered.
   const Rect all{0, 0, picture.width(), picture.height()};
   const bool whole = now != painted_ || std::any_of(changed.begin(), changed.end(),

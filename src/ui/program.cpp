@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "canvas/fit.hpp"
+#include "formats/message.hpp"
 #include "ui/game_window.hpp"
 #include "ui/layouts.hpp"
 #include "ui/quib_picture.hpp"
 #include "ui/start_screen.hpp"
-#include "formats/message.hpp"
 
 namespace quib {
 namespace {

@@ -206,10 +206,11 @@ TEST(Fit, APartScaledIsThatPartOfTheWholeScaled) {
     paintFitted(whole, picture, kRed);
     const Rect place = fitPicture(7, 5, whole.width(), whole.height());
     Image parts(whole.width(), whole.height(), kRed);
-    const Rect painted = paintScaled(PixelView::of(parts), picture, place, {2, 1, 3, 2});
+    const Rect painted = paintScaled(BorrowedPixels::of(parts), picture, place, {2, 1, 3, 2});
     EXPECT_EQ(painted, (Rect{place.x + 2 * factor, place.y + factor, 3 * factor, 2 * factor}))
         << factor << "x";
-    paintScaled(PixelView::of(parts), picture, place, {-4, -4, 100, 100});  // clipped: the rest
+    paintScaled(BorrowedPixels::of(parts), picture, place,
+                {-4, -4, 100, 100});  // clipped: the rest
     EXPECT_EQ(parts, whole) << factor << "x: the parts make the whole";
   }
 }
