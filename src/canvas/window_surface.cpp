@@ -42,13 +42,13 @@ void WindowSurface::clear() {
   textY_ = 0;
 }
 
-void WindowSurface::settle() const {
+void WindowSurface::settle() {
   fillRect(pixels_, toWipe_, kBackColour);
   changed(toWipe_, linesTaken_);
   toWipe_ = {};
 }
 
-void WindowSurface::changed(const Rect& rect, Rect& taken) const {
+void WindowSurface::changed(const Rect& rect, Rect& taken) {
   if (rect.w > 0 && rect.h > 0) {
     ++changes_;
     touch(sincePaste_, rect);
@@ -100,7 +100,7 @@ void WindowSurface::printNumber(std::int16_t number) {
   textY_ += text_.lineHeight();
 }
 
-bool WindowSurface::paste(const WindowSurface& layer) {
+bool WindowSurface::paste(WindowSurface& layer) {
   const Image& from = layer.pixels();
   const Rect& region = layer.linesDirty_;
   const bool apart = region.x >= textDirty_.x + textDirty_.w ||

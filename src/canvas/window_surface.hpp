@@ -41,8 +41,6 @@ class WindowSurface {
   // that holds every pixel it set.
   void paintLines(const std::function<Rect(Image&)>& paint);
 
-  // Where the lines drawn since the last clear lie.
-  const Rect& linesBounds() const { return linesDirty_; }
   // Two rectangles, about the printed text and about the lines, that hold every pixel changed
   // since the last call (all of them after a new size), for a picture made from this one to
   // follow; the changes are forgotten.
@@ -56,28 +54,29 @@ class WindowSurface {
   // Copies the part of `layer` (of the same size) that holds its lines over the lines drawn
   // here, as if they had been drawn here; refused (false) where that part meets the printed
   // text. Pasting the same layer again copies only what was drawn over it since.
-  bool paste(const WindowSurface& layer);
+  bool paste(WindowSurface& layer);
 
   Size size() const { return {pixels_.width(), pixels_.height()}; }
-  const Image& pixels() const {
+  // The pixels as they show: reading them first wipes what a clear left to be wiped.
+  const Image& pixels() {
     settle();
     return pixels_;
   }
 
  private:
   // Gives the lines' old place the back colour, if a clear left it to be wiped.
-  void settle() const;
+  void settle();
   // Widens a part to be wiped by the next clear to take in the rectangle.
   void touch(Rect& dirty, const Rect& rect) const;
   const GlyphStrip& glyphsOf(std::int16_t number);
   // Notes a change of the pixels in `rect`, to be taken with the text's or the lines'.
-  void changed(const Rect& rect, Rect& taken) const;
+  void changed(const Rect& rect, Rect& taken);
 
   const TextRenderer& text_;
   // The lines' old place is wiped when next looked at or drawn on, unless a paste covers
   // it first: the plan's layer mostly does, and the wipe would be wasted.
-  mutable Image pixels_;
-  mutable Rect toWipe_;
+  Image pixels_;
+  Rect toWipe_;
   int textY_ = 0;
   // Everything drawn since the last clear lies inside these: the key code, and the lines.
   Rect textDirty_;
@@ -85,13 +84,13 @@ class WindowSurface {
   std::map<std::int16_t, GlyphStrip> printed_;  // each number's glyphs, rendered once
   // The last paste: from which layer, as it was then (its count of changes), and where; and
   // what has changed here since.
-  mutable std::uint64_t changes_ = 0;
+  std::uint64_t changes_ = 0;
   const WindowSurface* pastedFrom_ = nullptr;
   std::uint64_t pastedChanges_ = 0;
   Rect pasted_;
-  mutable Rect sincePaste_;
-  mutable Rect textTaken_;
-  mutable Rect linesTaken_;
+  Rect sincePaste_;
+  Rect textTaken_;
+  Rect linesTaken_;
 };
 
 }  // namespace quib

@@ -2,7 +2,6 @@
 #include <SDL.h>
 
 #include <cstdlib>
-#include <string_view>
 
 #include "formats/message.hpp"
 #include "platform/failure.hpp"
@@ -14,13 +13,7 @@ namespace {
 // A message box needs a real display; the drivers that draw nowhere have none.
 bool hasDisplay() {
   const char* driver = std::getenv("SDL_VIDEODRIVER");
-  const std::string_view chosen = driver != nullptr ? driver : "";
-  if (showsNothing(chosen)) {
-    return false;
-  }
-  const char* x11 = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
+  return !showsNothing(driver != nullptr ? driver : "") && displayNamed();
 }
 
 }  // namespace

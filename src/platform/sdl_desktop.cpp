@@ -104,11 +104,8 @@ class SdlDesktop final : public Desktop {
   // With no video driver chosen, SDL looks for a display on its own, and the windowing
   // libraries complain on stderr where there is none: look first. Says what is missing.
   static const char* missingDisplay() {
-    const auto set = [](const char* name) {
-      const char* value = std::getenv(name);
-      return value != nullptr && value[0] != '\0';
-    };
-    if (set("SDL_VIDEODRIVER") || set("DISPLAY") || set("WAYLAND_DISPLAY")) {
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    if ((driver != nullptr && driver[0] != '\0') || displayNamed()) {
       return nullptr;
     }
     return "neither DISPLAY nor WAYLAND_DISPLAY is set";

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
+
 namespace quib {
 
 SdlSubsystem::SdlSubsystem(std::uint32_t flags)
@@ -16,6 +18,14 @@ SdlSubsystem::~SdlSubsystem() {
 
 void SurfaceFree::operator()(SDL_Surface* surface) const {
   SDL_FreeSurface(surface);
+}
+
+bool displayNamed() {
+  const auto set = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+  };
+  return set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
 }  // namespace quib

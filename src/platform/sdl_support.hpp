@@ -36,4 +36,7 @@ constexpr bool showsNothing(std::string_view videoDriver) {
   return videoDriver == "dummy" || videoDriver == "offscreen";
 }
 
+// Whether the environment names a display to open, X11's or Wayland's.
+bool displayNamed();
+
 }  // namespace quib
