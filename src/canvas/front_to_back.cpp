@@ -79,12 +79,18 @@ void fillPixels(Rgb* at, Rgb* end, Rgb colour) {
 }  // namespace
 
 void FrontToBack::paint(StretchedPicture& picture) {
+  paint(picture, picture.map().x0, picture.map().x1);
+}
+
+void FrontToBack::paint(StretchedPicture& picture, int x0, int x1) {
   // A claim that finds its run painted costs what a test of it would, so there is none.
   const StretchMap& map = picture.map();
-  if (map.empty()) {
+  x0 = std::max(x0, map.x0);
+  x1 = std::min(x1, map.x1);
+  if (map.empty() || x0 >= x1) {
     return;
   }
-  const RowCoverage::Columns columns(map.x0, map.x1);
+  const RowCoverage::Columns columns(x0, x1);
   for (int py = coverage_.openRow(map.y0); py < map.y1; py = coverage_.openRow(py + 1)) {
     coverage_.claim(py, columns, [&](int a, int b) {
       const Rgb* from = picture.row(py);

@@ -123,6 +123,8 @@ class FrontToBack {
 
   // A stretched picture, or a polygon filled in a colour, over what is still free.
   void paint(StretchedPicture& picture);
+  // Only the picture's columns [x0, x1), where the caller knows the rest painted already.
+  void paint(StretchedPicture& picture, int x0, int x1);
   void fill(PolygonSpans& polygon, Rgb colour);
 
   // Gives every pixel no paint reached the backdrop's pixel; ends the frame.

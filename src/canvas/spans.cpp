@@ -20,7 +20,7 @@ StretchMap::StretchMap(const Image& source, float x, float y, float w, float h, 
     return;
   }
   std::tie(x0, x1) = coveredPixels(left_, left_ + w_, targetWidth);
-  std::tie(y0, y1) = coveredPixels(top_, top_ + h_, targetHeight);
+  std::tie(y0, y1) = stretchRows(top_, h_, targetHeight);
 }
 
 std::pair<int, int> polygonRows(std::span<const Point> points, int height) {

@@ -33,6 +33,12 @@ inline std::pair<int, int> coveredPixels(double from, double to, int size) {
   return {clampedCeiling(from - 0.5, size), clampedCeiling(to - 0.5, size)};
 }
 
+// The rows a picture stretched into a rectangle from y, h high, covers: coveredPixels on its
+// top and bottom edges, as StretchMap takes them.
+inline std::pair<int, int> stretchRows(double y, double h, int height) {
+  return coveredPixels(y, y + h, height);
+}
+
 // A picture stretched into the rectangle (x, y, w, h): the target pixels whose centres lie
 // inside it, [x0, x1) x [y0, y1), and the source pixel under each.
 class StretchMap {

@@ -1,6 +1,10 @@
 // The frame's paints, row by row, and the frame composed from them nearest first.
 #include "render/frame.hpp"
 
+#include <algorithm>
+#include <utility>
+
+#include "canvas/spans.hpp"
 #include "render/frame_walk.hpp"
 #include "world/level_codes.hpp"
 
@@ -31,6 +35,39 @@ void paintsOfRow(const World& world, int j, PaintList& list) {
   });
 }
 
+namespace {
+
+// The columns the faces of one grid row have painted on every one of the rows they share,
+// joined while they meet. Neighbouring faces overlap by half, so each needs only what it
+// does not share with them.
+class PaintedColumns {
+ public:
+  // The part of [x0, x1) a face still has to claim, which it then has painted.
+  std::pair<int, int> toClaim(int x0, int x1) {
+    if (from_ >= to_ || x0 > to_ || from_ > x1) {
+      from_ = x0;
+      to_ = x1;
+      return {x0, x1};
+    }
+    std::pair<int, int> claim{x0, x1};
+    if (x0 >= from_) {
+      claim.first = std::max(x0, to_);
+    }
+    if (x1 <= to_) {
+      claim.second = std::min(x1, from_);
+    }
+    from_ = std::min(from_, x0);
+    to_ = std::max(to_, x1);
+    return claim;
+  }
+
+ private:
+  int from_ = 0;
+  int to_ = 0;
+};
+
+}  // namespace
+
 void WindowN(const World& world, const ImageHolders& images, FrameShapes& shapes, ViewPair& views,
              int indx) {
   ViewSurface& surface = views.Picture1[static_cast<std::size_t>(indx)];
@@ -44,19 +81,32 @@ void WindowN(const World& world, const ImageHolders& images, FrameShapes& shapes
   PaintList row;
   surface.composeFrontToBack([&](FrontToBack& painter) {
     for (int j = rows.first; j <= rows.last && !painter.full(); ++j) {
+      // A grid row all of whose faces and side walls could reach only painted rows is not
+      // looked at. Otherwise its faces are passed over once one finds their rows painted
+      // throughout (all share them), and its side walls if their rows are.
+      const FrameShapes::RowBands& bands = shapes.rowBands(world, j);
+      bool facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
+      const bool sideWallsHidden = painter.rowsFull(bands.sideWalls.first, bands.sideWalls.second);
+      if (facesHidden && sideWallsHidden) {
+        continue;
+      }
       row.clear();
       paintsOfRow(world, j, row);
-      // The faces of a grid row share their pixel rows (a face's rows depend only on how far
-      // ahead it is and on the eye): once one finds them painted throughout, the row's other
-      // faces are not worked out at all.
-      bool facesHidden = false;
+      PaintedColumns painted;
       for (auto paint = row.rbegin(); paint != row.rend() && !painter.full(); ++paint) {
         if (paint->kind == Paint::Kind::kSideWall) {
-          painter.fill(shapes.sideWall(world, paint->i, paint->j), kSideWallColour);
+          if (!sideWallsHidden) {
+            painter.fill(shapes.sideWall(world, paint->i, paint->j), kSideWallColour);
+          }
         } else if (!facesHidden) {
           StretchedPicture& face = shapes.face(world, paint->i, paint->j, images.of(paint->face));
-          facesHidden = painter.rowsFull(face.map().y0, face.map().y1);
-          painter.paint(face);
+          const StretchMap& map = face.map();
+          if (map.empty()) {
+            continue;
+          }
+          facesHidden = painter.rowsFull(map.y0, map.y1);
+          const auto [x0, x1] = painted.toClaim(map.x0, map.x1);
+          painter.paint(face, x0, x1);
         }
       }
     }

@@ -1,9 +1,10 @@
 // Shapes kept by the place's offset from the viewer.
 #include "render/frame_shapes.hpp"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
+#include "canvas/spans.hpp"
 #include "render/projection.hpp"
 
 namespace quib {
@@ -26,43 +27,15 @@ void FrameShapes::beginFrame(const World& world, Size surface) {
   if (places_.size() < rows * rows) {
     places_.resize(rows * rows);
   }
+  if (bands_.size() < rows) {
+    bands_.resize(rows);
+  }
   last_ = nullptr;
   lastI_ = -1;
 }
 
-FrameShapes::Place& FrameShapes::place(int i, int j) {
-  // A point's face and side wall are asked for one after the other.
-  if (i == lastI_ && j == lastJ_) {
-    return *last_;
-  }
-  lastI_ = i;
-  lastJ_ = j;
-  last_ = &placeAt(i, j);
-  return *last_;
-}
-
-FrameShapes::Place& FrameShapes::placeAt(int i, int j) {
-  const int d = j - viewerY_;
-  const int dx = i - viewerX_;
-  if (!whole_ || d < 0 || std::abs(dx) > d) {
-    passing_.epoch = 0;
-    return passing_;
-  }
-  // Row d's places follow the d^2 of the nearer rows, from d columns left to d right.
-  const auto row = static_cast<std::size_t>(d);
-  const std::size_t at = row * row + static_cast<std::size_t>(dx + d);
-  if (at >= places_.size()) {
-    passing_.epoch = 0;
-    return passing_;
-  }
-  return places_[at];
-}
-
-StretchedPicture& FrameShapes::face(const World& world, int i, int j, const HeldPicture& picture) {
-  Place& kept = place(i, j);
-  if (kept.epoch == epoch_ && kept.picture == picture.generation) {
-    return kept.face;
-  }
+StretchedPicture& FrameShapes::makeFace(Place& kept, const World& world, int i, int j,
+                                        const HeldPicture& picture) {
   if (kept.epoch != epoch_) {
     kept.epoch = epoch_;
     kept.sideWallMade = false;
@@ -77,11 +50,7 @@ StretchedPicture& FrameShapes::face(const World& world, int i, int j, const Held
   return kept.face;
 }
 
-PolygonSpans& FrameShapes::sideWall(const World& world, int i, int j) {
-  Place& kept = place(i, j);
-  if (kept.epoch == epoch_ && kept.sideWallMade) {
-    return kept.sideWall;
-  }
+PolygonSpans& FrameShapes::makeSideWall(Place& kept, const World& world, int i, int j) {
   if (kept.epoch != epoch_) {
     kept.epoch = epoch_;
     kept.picture = 0;
@@ -93,6 +62,42 @@ PolygonSpans& FrameShapes::sideWall(const World& world, int i, int j) {
   }
   kept.sideWallMade = true;
   return kept.sideWall;
+}
+
+const FrameShapes::RowBands& FrameShapes::rowBands(const World& world, int j) {
+  const int d = j - viewerY_;
+  if (!whole_ || d < 0 || static_cast<std::size_t>(d) >= bands_.size()) {
+    passingBands_ = makeRowBands(world, j);
+    return passingBands_;
+  }
+  KeptBands& kept = bands_[static_cast<std::size_t>(d)];
+  if (kept.epoch != epoch_) {
+    kept.epoch = epoch_;
+    kept.bands = makeRowBands(world, j);
+  }
+  return kept.bands;
+}
+
+FrameShapes::RowBands FrameShapes::makeRowBands(const World& world, int j) const {
+  const int height = surface_.height;
+  RowBands bands;
+  const auto row = static_cast<float>(j);
+  if (const auto rect = faceRect(world, world.X, row); rect && rect->w > 0.0f) {
+    bands.faces = stretchRows(rect->y, rect->w, height);
+  }
+  const float d = row - world.Y;
+  for (const float i : {world.X, world.X - d}) {
+    if (const auto points = sideWallPoints(world, i, row)) {
+      const auto rows = polygonRows(*points, height);
+      std::pair<int, int>& band = bands.sideWalls;
+      if (rows.first < rows.second) {
+        band = band.first >= band.second ? rows
+                                         : std::pair<int, int>{std::min(band.first, rows.first),
+                                                               std::max(band.second, rows.second)};
+      }
+    }
+  }
+  return bands;
 }
 
 }  // namespace quib

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "canvas/polygon_spans.hpp"
@@ -24,9 +25,30 @@ class FrameShapes {
   void beginFrame(const World& world, Size surface);
   // The face of point (i, j), stretched from `picture`. Nothing covers a face the projection
   // cannot place.
-  StretchedPicture& face(const World& world, int i, int j, const HeldPicture& picture);
+  // Asked thousands of times a frame and mostly kept already: the kept shape is found inline.
+  StretchedPicture& face(const World& world, int i, int j, const HeldPicture& picture) {
+    Place& kept = place(i, j);
+    if (kept.epoch == epoch_ && kept.picture == picture.generation) {
+      return kept.face;
+    }
+    return makeFace(kept, world, i, j, picture);
+  }
+  // The pixel rows [first, end) that hold the faces, and those that hold the side walls, of
+  // grid row j: a face's rows do not depend on its column, and a side wall's only on whether
+  // its centre lies inside the view or on its edge.
+  struct RowBands {
+    std::pair<int, int> faces{0, 0};
+    std::pair<int, int> sideWalls{0, 0};
+  };
+  const RowBands& rowBands(const World& world, int j);
   // The side wall of point (i, j).
-  PolygonSpans& sideWall(const World& world, int i, int j);
+  PolygonSpans& sideWall(const World& world, int i, int j) {
+    Place& kept = place(i, j);
+    if (kept.epoch == epoch_ && kept.sideWallMade) {
+      return kept.sideWall;
+    }
+    return makeSideWall(kept, world, i, j);
+  }
 
  private:
   struct Place {
@@ -36,12 +58,42 @@ class FrameShapes {
     StretchedPicture face;
     PolygonSpans sideWall;
   };
-  Place& place(int i, int j);
-  Place& placeAt(int i, int j);
+  Place& place(int i, int j) {
+    // A point's face and side wall are asked for one after the other.
+    if (i != lastI_ || j != lastJ_) {
+      lastI_ = i;
+      lastJ_ = j;
+      last_ = &placeAt(i, j);
+    }
+    return *last_;
+  }
+  Place& placeAt(int i, int j) {
+    const int d = j - viewerY_;
+    const int dx = i - viewerX_;
+    // Row d's places follow the d^2 of the nearer rows, from d columns left to d right.
+    const auto at = static_cast<std::size_t>(d) * static_cast<std::size_t>(d) +
+                    static_cast<std::size_t>(dx + d);
+    if (!whole_ || d < 0 || dx > d || dx < -d || at >= places_.size()) {
+      passing_.epoch = 0;
+      return passing_;
+    }
+    return places_[at];
+  }
+  StretchedPicture& makeFace(Place& kept, const World& world, int i, int j,
+                             const HeldPicture& picture);
+  PolygonSpans& makeSideWall(Place& kept, const World& world, int i, int j);
 
-  std::vector<Place> places_;  // d rows ahead: (d + 1)^2 - 1 - d + (i - X), for |i - X| <= d
-  Place passing_;              // a point beyond them
-  Place* last_ = nullptr;      // the place last asked for, of point (lastI_, lastJ_)
+  struct KeptBands {
+    std::uint32_t epoch = 0;
+    RowBands bands;
+  };
+  RowBands makeRowBands(const World& world, int j) const;
+
+  std::vector<KeptBands> bands_;  // by rows ahead
+  RowBands passingBands_;         // of a row no kept bands are for
+  std::vector<Place> places_;     // d rows ahead: (d + 1)^2 - 1 - d + (i - X), for |i - X| <= d
+  Place passing_;                 // a point beyond them
+  Place* last_ = nullptr;         // the place last asked for, of point (lastI_, lastJ_)
   int lastI_ = -1;
   int lastJ_ = -1;
   std::uint32_t epoch_ = 1;
