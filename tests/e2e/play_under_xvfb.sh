@@ -41,6 +41,18 @@ window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 geometry() { xdotool getwindowgeometry "$1" | awk -v what="$2:" '$1 == what {print $2}'; }
 differing() { compare -metric AE "$1" "$2" null: 2>&1; }
+# start_screen NAME: the start screen of the game run as NAME in form2, or the test fails.
+start_screen() {
+  form2=$(window Form2)
+  [ -n "$form2" ] || fail "no start screen: $(cat "$work/$1.log")"
+}
+# into_game NAME: Enter on its start screen, and the game window in form1, or the test fails.
+into_game() {
+  start_screen "$1"
+  xdotool mousemove --window "$form2" 2 2 key Return
+  form1=$(window 'Find Quib, please')
+  [ -n "$form1" ] || fail "no game window after Enter: $(cat "$work/$1.log")"
+}
 # shows WINDOW EXPECTED.png: the window's picture equals the file within five seconds.
 shows() {
   for _ in $(seq 20); do
@@ -56,8 +68,7 @@ count() { convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format
 
 # 1. The start screen; its tooltip; a click on "Start"; keys; 2x; Escape.
 run click
-form2=$(window Form2)
-[ -n "$form2" ] || fail "no start screen: $(cat "$work/click.log")"
+start_screen click
 [ "$(geometry "$form2" Geometry)" = 312x213 ] || fail "start screen is $(geometry "$form2" Geometry)"
 shows "$form2" "$work/start.png" || fail "the start screen differs from quib-shot in $(differing "$work/window.png" "$work/start.png") pixels"
 xdotool mousemove --window "$form2" 150 185
@@ -107,11 +118,7 @@ played=$(stat -c %s "$work/click.raw" 2>/dev/null || echo 0)
 # kept beside its place while the game ran, in place of the old one.
 echo "an old record" >"$work/record.txt"
 run enter -- --record "$work/record.txt"
-form2=$(window Form2)
-[ -n "$form2" ] || fail "no start screen: $(cat "$work/enter.log")"
-xdotool mousemove --window "$form2" 10 10 key Return
-form1=$(window 'Find Quib, please')
-[ -n "$form1" ] || fail "no game window after Enter: $(cat "$work/enter.log")"
+into_game enter
 xdotool mousemove --window "$form1" 300 300
 xdotool key --delay 150 Up Up KP_Right Down space
 beside=("$work"/.record.txt.*)
@@ -138,11 +145,7 @@ cp -r "$bin/game" "$work/long"
   head -c 40000 /dev/zero | tr '\0' '\200'
 } >"$work/long/bin/tada.wav"
 run long -- --game "$work/long"
-form2=$(window Form2)
-[ -n "$form2" ] || fail "no start screen: $(cat "$work/long.log")"
-xdotool mousemove --window "$form2" 10 10 key Return
-form1=$(window 'Find Quib, please')
-[ -n "$form1" ] || fail "no game window after Enter: $(cat "$work/long.log")"
+into_game long
 xdotool mousemove --window "$form1" 300 300 key Escape
 sleep 0.5
 ended 1
@@ -156,8 +159,7 @@ closed=$(( ($(date +%s%N) - closing) / 1000000 ))
 
 # 3. Closing the start screen ends the program; no game window is ever made.
 run close
-form2=$(window Form2)
-[ -n "$form2" ] || fail "no start screen: $(cat "$work/close.log")"
+start_screen close
 "$bin/close_window" "$form2"
 ended 50
 [ "$status" = 0 ] || fail "closing the start screen: exit status $status"
@@ -169,8 +171,7 @@ out=$(SDL_VIDEODRIVER=x11 "$bin/late_send" 2>&1) || fail "a send to a closed win
 # 4. A start-up that fails after "Start": the start screen gone, the error in a message box.
 mkdir "$work/x"
 run broken QUIB_DRIVE_X="$work/x"
-form2=$(window Form2)
-[ -n "$form2" ] || fail "no start screen: $(cat "$work/broken.log")"
+start_screen broken
 xdotool mousemove --window "$form2" 10 10 key Return
 # xdotool does not find the box by its name; the window tree lists it.
 box=""
@@ -202,11 +203,7 @@ manage() {
 # opens NAME SCALE: starts the game at SCALE and opens its game window ($form1).
 opens() {
   run "$1" -- --scale "$2"
-  form2=$(window Form2)
-  [ -n "$form2" ] || fail "no start screen at --scale $2: $(cat "$work/$1.log")"
-  xdotool mousemove --window "$form2" 2 2 key Return
-  form1=$(window 'Find Quib, please')
-  [ -n "$form1" ] || fail "no game window at --scale $2: $(cat "$work/$1.log")"
+  into_game "$1"
   xdotool mousemove --window "$form1" 300 300
 }
 closes() {
