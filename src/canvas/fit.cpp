@@ -117,7 +117,8 @@ Rect paintScaled(BorrowedPixels window, const Image& picture, const Rect& place,
   const int count = right - left;
   const std::size_t bytes = static_cast<std::size_t>(count) * factor * sizeof(Rgb);
   for (int y = top; y < bottom; ++y) {
-    Rgb* first = window.row(place.y + y * factor) + place.x + left * factor;
+    Rgb* first =
+        window.row(place.y + y * factor) + place.x + static_cast<std::ptrdiff_t>(left) * factor;
     widen(first, picture.row(y) + left, count, factor);
     for (int k = 1; k < factor; ++k) {
       std::memcpy(first + static_cast<std::ptrdiff_t>(k) * window.pitch, first, bytes);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace quib {
 namespace {
@@ -53,6 +55,19 @@ int lastDifference(const Rgb* a, const Rgb* b, int count) {
   return i;
 }
 
+// Copies a row of `width` pixels where it differs; the columns [first, end) it copied, if any.
+std::optional<std::pair<int, int>> copyChangedRow(Rgb* to, const Rgb* source, int width) {
+  // Most rows are alike, or alike but for a stretch: one comparison finds the first kind, and
+  // the stretch is found from both ends, then copied whole.
+  if (std::memcmp(to, source, static_cast<std::size_t>(width) * sizeof(Rgb)) == 0) {
+    return std::nullopt;
+  }
+  const int first = firstDifference(to, source, width);
+  const int last = lastDifference(to, source, width);
+  std::memcpy(to + first, source + first, static_cast<std::size_t>(last - first + 1) * sizeof(Rgb));
+  return std::pair<int, int>{first, last + 1};
+}
+
 }  // namespace
 
 void copyChanges(Image& into, const Image& from, Point at, const Rect& region,
@@ -71,17 +86,10 @@ void copyChanges(Image& into, const Image& from, Point at, const Rect& region,
     for (int y = band; y < bandEnd; ++y) {
       Rgb* to = into.row(y) + area.x;
       const Rgb* source = from.row(y - at.y) + (area.x - at.x);
-      // Most rows are alike, or alike but for a stretch: one comparison finds the first kind,
-      // and the stretch is found from both ends, then copied whole.
-      if (std::memcmp(to, source, static_cast<std::size_t>(area.w) * sizeof(Rgb)) == 0) {
-        continue;
+      if (const auto columns = copyChangedRow(to, source, area.w)) {
+        changedLeft = std::min(changedLeft, area.x + columns->first);
+        changedRight = std::max(changedRight, area.x + columns->second);
       }
-      const int first = firstDifference(to, source, area.w);
-      const int last = lastDifference(to, source, area.w);
-      std::memcpy(to + first, source + first,
-                  static_cast<std::size_t>(last - first + 1) * sizeof(Rgb));
-      changedLeft = std::min(changedLeft, area.x + first);
-      changedRight = std::max(changedRight, area.x + last + 1);
     }
     if (changedLeft < changedRight) {
       // Whole squares: the bands of a change that spreads downwards then share their columns.

@@ -127,6 +127,21 @@ class SdlDesktop final : public Desktop {
     return gamepads_.translate(event);
   }
 
+  static std::optional<DesktopEvent> translateWindowEvent(const SDL_WindowEvent& event) {
+    using Kind = DesktopEvent::Kind;
+    switch (event.event) {
+      case SDL_WINDOWEVENT_CLOSE:
+        return DesktopEvent{Kind::kClose};
+      case SDL_WINDOWEVENT_EXPOSED:
+      case SDL_WINDOWEVENT_SIZE_CHANGED:
+        return DesktopEvent{Kind::kExposed};
+      case SDL_WINDOWEVENT_LEAVE:
+        return DesktopEvent{Kind::kPointerLeft};
+      default:
+        return std::nullopt;
+    }
+  }
+
   // The game's own event for an SDL event of a window or a key; pointer positions in the
   // pixels of the picture the window shows.
   static std::optional<DesktopEvent> translate(const SDL_Event& event) {
@@ -135,17 +150,7 @@ class SdlDesktop final : public Desktop {
       case SDL_QUIT:
         return DesktopEvent{Kind::kClose};
       case SDL_WINDOWEVENT:
-        switch (event.window.event) {
-          case SDL_WINDOWEVENT_CLOSE:
-            return DesktopEvent{Kind::kClose};
-          case SDL_WINDOWEVENT_EXPOSED:
-          case SDL_WINDOWEVENT_SIZE_CHANGED:
-            return DesktopEvent{Kind::kExposed};
-          case SDL_WINDOWEVENT_LEAVE:
-            return DesktopEvent{Kind::kPointerLeft};
-          default:
-            return std::nullopt;
-        }
+        return translateWindowEvent(event.window);
       case SDL_MOUSEMOTION: {
         const Point at = inPicture(event.motion.windowID, event.motion.x, event.motion.y);
         return DesktopEvent{Kind::kPointerMoved, at.x, at.y};

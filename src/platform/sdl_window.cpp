@@ -108,32 +108,39 @@ void SdlWindow::present(const Image& picture, std::span<const Rect> changed) {
   const Rect all{0, 0, picture.width(), picture.height()};
   const bool whole = now != painted_ || std::any_of(changed.begin(), changed.end(),
                                                     [&](const Rect& r) { return r.contains(all); });
-  int shown = 0;
-  if (!whole) {
-    rects_.clear();
-    for (const Rect& part : changed) {
-      const Rect painted = paintScaled(view, picture, now.place, part);
-      if (painted.w > 0 && painted.h > 0) {
-        rects_.push_back({painted.x, painted.y, painted.w, painted.h});
-      }
-    }
-    if (SDL_MUSTLOCK(screen)) {
-      SDL_UnlockSurface(screen);
-    }
-    if (!rects_.empty()) {
-      shown = SDL_UpdateWindowSurfaceRects(window_.get(), rects_.data(),
-                                           static_cast<int>(rects_.size()));
-    }
-  } else {
+  if (whole) {
     paintFitted(view, picture, kWindowBack);
-    if (SDL_MUSTLOCK(screen)) {
-      SDL_UnlockSurface(screen);
-    }
-    shown = SDL_UpdateWindowSurface(window_.get());
+  } else {
+    paintParts(view, picture, now.place, changed);
+  }
+  if (SDL_MUSTLOCK(screen)) {
+    SDL_UnlockSurface(screen);
   }
   painted_ = now;
+  send(whole);
+}
+
+void SdlWindow::send(bool whole) {
+  int shown = 0;
+  if (whole) {
+    shown = SDL_UpdateWindowSurface(window_.get());
+  } else if (!rects_.empty()) {
+    shown =
+        SDL_UpdateWindowSurfaceRects(window_.get(), rects_.data(), static_cast<int>(rects_.size()));
+  }
   if (shown != 0) {
     complain("cannot show the window's picture");
+  }
+}
+
+void SdlWindow::paintParts(const BorrowedPixels& window, const Image& picture, const Rect& place,
+                           std::span<const Rect> changed) {
+  rects_.clear();
+  for (const Rect& part : changed) {
+    const Rect painted = paintScaled(window, picture, place, part);
+    if (painted.w > 0 && painted.h > 0) {
+      rects_.push_back({painted.x, painted.y, painted.w, painted.h});
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "canvas/fit.hpp"
 #include "canvas/image.hpp"
 #include "platform/desktop.hpp"
 
@@ -51,6 +52,12 @@ class SdlWindow final : public DesktopWindow {
   // The picture converted by SDL, for surfaces of other pixel formats and windows smaller
   // than the picture: the whole picture each time.
   void presentConverted(const Image& picture, SDL_Surface* screen);
+  // Sends the surface to the screen: whole, or the rectangles in rects_.
+  void send(bool whole);
+  // Scales the changed parts of `picture`, which lies at `place`, into the window's pixels;
+  // the window's rectangles they took in rects_.
+  void paintParts(const BorrowedPixels& window, const Image& picture, const Rect& place,
+                  std::span<const Rect> changed);
   // A picture that does not reach the screen is worth one line, not the end of the game.
   void complain(const char* what);
 

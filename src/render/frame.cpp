@@ -66,6 +66,35 @@ class PaintedColumns {
   int to_ = 0;
 };
 
+// Which of a grid row's paints can show nothing: its faces, its side walls.
+struct Hidden {
+  bool faces;
+  bool sideWalls;
+};
+
+// Paints a grid row's paints from the last to the first, each over what is still free.
+void paintRow(const World& world, const ImageHolders& images, FrameShapes& shapes,
+              const PaintList& row, Hidden hidden, FrontToBack& painter) {
+  PaintedColumns painted;
+  for (auto paint = row.rbegin(); paint != row.rend() && !painter.full(); ++paint) {
+    if (paint->kind == Paint::Kind::kSideWall) {
+      if (!hidden.sideWalls) {
+        painter.fill(shapes.sideWall(world, paint->i, paint->j), kSideWallColour);
+      }
+    } else if (!hidden.faces) {
+      StretchedPicture& face = shapes.face(world, paint->i, paint->j, images.of(paint->face));
+      const StretchMap& map = face.map();
+      if (map.empty()) {
+        continue;
+      }
+      // The row's faces share their pixel rows: once those are painted, none can show.
+      hidden.faces = painter.rowsFull(map.y0, map.y1);
+      const auto [x0, x1] = painted.toClaim(map.x0, map.x1);
+      painter.paint(face, x0, x1);
+    }
+  }
+}
+
 }  // namespace
 
 void WindowN(const World& world, const ImageHolders& images, FrameShapes& shapes, ViewPair& views,
@@ -85,30 +114,14 @@ void WindowN(const World& world, const ImageHolders& images, FrameShapes& shapes
       // looked at. Otherwise its faces are passed over once one finds their rows painted
       // throughout (all share them), and its side walls if their rows are.
       const FrameShapes::RowBands& bands = shapes.rowBands(world, j);
-      bool facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
+      const bool facesHidden = painter.rowsFull(bands.faces.first, bands.faces.second);
       const bool sideWallsHidden = painter.rowsFull(bands.sideWalls.first, bands.sideWalls.second);
       if (facesHidden && sideWallsHidden) {
         continue;
       }
       row.clear();
       paintsOfRow(world, j, row);
-      PaintedColumns painted;
-      for (auto paint = row.rbegin(); paint != row.rend() && !painter.full(); ++paint) {
-        if (paint->kind == Paint::Kind::kSideWall) {
-          if (!sideWallsHidden) {
-            painter.fill(shapes.sideWall(world, paint->i, paint->j), kSideWallColour);
-          }
-        } else if (!facesHidden) {
-          StretchedPicture& face = shapes.face(world, paint->i, paint->j, images.of(paint->face));
-          const StretchMap& map = face.map();
-          if (map.empty()) {
-            continue;
-          }
-          facesHidden = painter.rowsFull(map.y0, map.y1);
-          const auto [x0, x1] = painted.toClaim(map.x0, map.x1);
-          painter.paint(face, x0, x1);
-        }
-      }
+      paintRow(world, images, shapes, row, {facesHidden, sideWallsHidden}, painter);
     }
   });
 }

@@ -64,26 +64,46 @@ std::optional<std::int16_t> keyOf(const DesktopEvent& event) {
   return std::nullopt;
 }
 
-int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecord* record) {
-  std::vector<Rect> changed;
-  bool behind = false;  // the window does not show the last key's picture yet
-  bool whole = false;   // it must be drawn whole (uncovered, resized)
-  const auto show = [&] {
-    const Image& picture = game.picture(changed);
-    if (whole) {
-      window.presentWhole(picture);
+// The game window's picture as the window shows it: after a key, or uncovered, it is behind
+// until shown.
+class ShownPicture {
+ public:
+  ShownPicture(DesktopWindow& window, GameWindow& game) : window_(window), game_(game) {}
+
+  bool behind() const { return behind_; }
+  void keyHandled() { behind_ = true; }
+  // Drawn whole when next shown: the window may have been uncovered or resized.
+  void exposed() {
+    behind_ = true;
+    whole_ = true;
+  }
+  void show() {
+    const Image& picture = game_.picture(changed_);
+    if (whole_) {
+      window_.presentWhole(picture);
     } else {
-      window.present(picture, changed);
+      window_.present(picture, changed_);
     }
-    behind = false;
-    whole = false;
-  };
+    behind_ = false;
+    whole_ = false;
+  }
+
+ private:
+  DesktopWindow& window_;
+  GameWindow& game_;
+  std::vector<Rect> changed_;
+  bool behind_ = false;
+  bool whole_ = false;
+};
+
+int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecord* record) {
+  ShownPicture shown(window, game);
   for (;;) {
     // Every key goes through the whole chain in turn, but while more are waiting nothing is
     // shown: a burst of keys ends on the screen with its last picture, not a second later.
-    const DesktopEvent event = desktop.wait(behind ? 0 : -1);
+    const DesktopEvent event = desktop.wait(shown.behind() ? 0 : -1);
     if (event.kind == DesktopEvent::Kind::kTimeout) {
-      show();
+      shown.show();
       continue;
     }
     if (event.kind == DesktopEvent::Kind::kClose) {
@@ -94,8 +114,7 @@ int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecor
     const std::optional<std::int16_t> key = keyOf(event);
     if (!key) {
       if (event.kind == DesktopEvent::Kind::kExposed) {
-        behind = true;
-        whole = true;
+        shown.exposed();
       }
       continue;
     }
@@ -105,10 +124,10 @@ int playGame(Desktop& desktop, DesktopWindow& window, GameWindow& game, KeyRecor
       record->add(*key);
     }
     const KeyAction action = game.keyDown(*key);
-    behind = true;
+    shown.keyHandled();
     if (action == KeyAction::kEndProgram) {
       // The printed code stays on screen while the sound plays.
-      show();
+      shown.show();
       desktop.playSoundToEnd(kSoundFile);
       return 0;
     }
