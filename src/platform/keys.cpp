@@ -3,29 +3,28 @@
 
 #include <SDL.h>
 
+#include "world/keypad.hpp"
+
 namespace quib {
 namespace {
 
-struct KeypadKey {
+struct KeypadEntry {
   SDL_Keycode key;
-  std::int16_t numLockOn;
-  std::int16_t numLockOff;
+  KeypadKey pad;
 };
 
-// Num Lock off turns the keypad into the cursor block, as on any PC keyboard.
-constexpr KeypadKey kKeypad[] = {
-    {SDLK_KP_0, 96, 45},  {SDLK_KP_1, 97, 35},  {SDLK_KP_2, 98, 40},       {SDLK_KP_3, 99, 34},
-    {SDLK_KP_4, 100, 37}, {SDLK_KP_5, 101, 12}, {SDLK_KP_6, 102, 39},      {SDLK_KP_7, 103, 36},
-    {SDLK_KP_8, 104, 38}, {SDLK_KP_9, 105, 33}, {SDLK_KP_PERIOD, 110, 46},
-};
-
-// A keyboard without a keypad turns and moves the eye with letters beside the left hand's
-// resting place; they send the keypad's codes, as a game controller's buttons do.
-constexpr KeypadKey kKeypadLetters[] = {
-    {SDLK_q, 100, 100},
-    {SDLK_e, 102, 102},
-    {SDLK_r, 104, 104},
-    {SDLK_f, 98, 98},
+constexpr KeypadEntry kKeypad[] = {
+    {SDLK_KP_0, KeypadKey::k0},
+    {SDLK_KP_1, KeypadKey::k1},
+    {SDLK_KP_2, KeypadKey::k2},
+    {SDLK_KP_3, KeypadKey::k3},
+    {SDLK_KP_4, KeypadKey::k4},
+    {SDLK_KP_5, KeypadKey::k5},
+    {SDLK_KP_6, KeypadKey::k6},
+    {SDLK_KP_7, KeypadKey::k7},
+    {SDLK_KP_8, KeypadKey::k8},
+    {SDLK_KP_9, KeypadKey::k9},
+    {SDLK_KP_PERIOD, KeypadKey::kDecimal},
 };
 
 struct PlainKey {
@@ -63,13 +62,9 @@ constexpr PlainKey kPlain[] = {
 
 std::optional<std::int16_t> virtualKey(std::int32_t sdlKeycode, std::uint16_t sdlModifiers) {
   const SDL_Keycode key = sdlKeycode;
-  for (const KeypadKey& entry : kKeypadLetters) {
-    if (entry.key == key) {
-      return entry.numLockOn;
-    }
-  }
   if (key >= SDLK_a && key <= SDLK_z) {
-    return static_cast<std::int16_t>('A' + (key - SDLK_a));
+    const auto letter = static_cast<char>('A' + (key - SDLK_a));
+    return keypadLetterCode(letter).value_or(static_cast<std::int16_t>(letter));
   }
   if (key >= SDLK_0 && key <= SDLK_9) {
     return static_cast<std::int16_t>('0' + (key - SDLK_0));
@@ -79,9 +74,9 @@ std::optional<std::int16_t> virtualKey(std::int32_t sdlKeycode, std::uint16_t sd
     return static_cast<std::int16_t>(kF1 + (key - SDLK_F1));
   }
   const bool numLock = (sdlModifiers & KMOD_NUM) != 0;
-  for (const KeypadKey& entry : kKeypad) {
+  for (const KeypadEntry& entry : kKeypad) {
     if (entry.key == key) {
-      return numLock ? entry.numLockOn : entry.numLockOff;
+      return keypadCode(entry.pad, numLock);
     }
   }
   for (const PlainKey& entry : kPlain) {

@@ -14,8 +14,8 @@ struct GameFolder {
   std::string pictures() const { return root + "/x"; }
 };
 
-// The game folder shipped beside the executable (build tree) or under share/ (installed).
-// Throws Failure when neither exists.
+// The game folder shipped beside the executable (build tree) or under share/ (installed); in
+// the browser, the one laid out in its memory file system. Throws Failure when there is none.
 GameFolder shippedGameFolder();
 
 // Drive X: $QUIB_DRIVE_X if set, else the given folder.

@@ -1,4 +1,5 @@
-// Picture files as memory pictures: the formats' decoder and encoders, their reasons as Failure.
+// Picture files as memory pictures: the formats' BMP decoder and encoder, their reasons as
+// Failure. PNG writing, which needs libpng, is apart (picture_png.cpp).
 #include "platform/picture_file.hpp"
 
 #include <cstdint>
@@ -9,19 +10,15 @@
 #include "formats/bmp_decode.hpp"
 #include "formats/bmp_encode.hpp"
 #include "formats/input_file.hpp"
-#include "formats/png_encode.hpp"
 #include "platform/failure.hpp"
 
 namespace quib {
-namespace {
 
-PixelView viewOf(const Image& image) {
+PixelView pixelView(const Image& image) {
   return {image.width(), image.height(),
           std::span<const Rgb>(image.row(0), static_cast<std::size_t>(image.width()) *
                                                  static_cast<std::size_t>(image.height()))};
 }
-
-}  // namespace
 
 Image loadPicture(const std::string& path) {
   // The largest picture the decoder takes, with room for headers and palette.
@@ -38,20 +35,8 @@ Image loadPicture(const std::string& path) {
   return Image(std::move(picture.pixels));
 }
 
-void writePng(const Image& image, OutputFile& out, const std::string& path) {
-  const std::string error = writePng(viewOf(image), out);
-  if (!error.empty()) {
-    throw Failure("cannot write picture " + path + ": " + error);
-  }
-}
-
-void savePng(const Image& image, const std::string& path) {
-  OutputFile out(path);
-  writePng(image, out, path);
-}
-
 void saveBmp(const Image& image, const std::string& path) {
-  const std::vector<std::uint8_t> bytes = encodeBmp(viewOf(image));
+  const std::vector<std::uint8_t> bytes = encodeBmp(pixelView(image));
   const std::string error = writeWholeFile(
       path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (!error.empty()) {

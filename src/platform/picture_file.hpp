@@ -8,6 +8,9 @@
 
 namespace quib {
 
+// The picture's pixels as the formats' encoders take them.
+PixelView pixelView(const Image& image);
+
 // Loads a BMP file (see formats/bmp_decode.hpp); throws Failure ("cannot load picture PATH:
 // REASON") when the file is missing or not a regular file, or holds no picture the game reads.
 Image loadPicture(const std::string& path);

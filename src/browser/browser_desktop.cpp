@@ -1,0 +1,158 @@
+// The desktop's calls, passed to the page's script (page.js) and awaited there where they wait.
+#include "browser/browser_desktop.hpp"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "browser/dom_pads.hpp"
+#include "browser/rgba_pixels.hpp"
+#include "browser/sound_samples.hpp"
+#include "formats/message.hpp"
+#include "formats/wav_file.hpp"
+#include "platform/failure.hpp"
+#include "ui/layouts.hpp"
+
+// The page's side of each call, in JavaScript: quibPage is page.js's.
+EM_JS(void, pageOpenWindow, (const char* id, const char* caption, int width, int height), {
+  quibPage.openWindow(UTF8ToString(id), UTF8ToString(caption), width, height);
+});
+EM_JS(void, pageShowWindow, (const char* id, int shown), {
+  quibPage.showWindow(UTF8ToString(id), shown !== 0);
+});
+EM_JS(void, pagePresent, (const char* id, int width, int height, const std::uint8_t* rgba), {
+  quibPage.present(UTF8ToString(id), width, height,
+                   HEAPU8.subarray(rgba, rgba + width * height * 4));
+});
+EM_JS(double, pageNow, (), { return performance.now(); });
+EM_ASYNC_JS(void, pageNextEvent, (int timeoutMs, int* out), {
+  const event = await quibPage.nextEvent(timeoutMs);
+  HEAP32[out >> 2] = event.kind;
+  HEAP32[(out >> 2) + 1] = event.x || 0;
+  HEAP32[(out >> 2) + 2] = event.y || 0;
+  HEAP32[(out >> 2) + 3] = event.code || 0;
+  HEAP32[(out >> 2) + 4] = event.pad || 0;
+});
+EM_ASYNC_JS(void, pagePlaySound, (int rate, int channels, int frames, const float* samples), {
+  await quibPage.playSound(rate, channels, frames,
+                           HEAPF32.subarray(samples >> 2, (samples >> 2) + channels * frames));
+});
+
+namespace quib {
+namespace {
+
+// The page's event as pageNextEvent hands it over, five numbers.
+struct PageEvent {
+  int kind;
+  int x;
+  int y;
+  int code;
+  int pad;
+};
+
+// The kinds as page.js numbers them (its EVENT), 0 the wait running out.
+constexpr std::array kPageKinds = {
+    DesktopEvent::Kind::kTimeout,      DesktopEvent::Kind::kClose,
+    DesktopEvent::Kind::kExposed,      DesktopEvent::Kind::kPointerMoved,
+    DesktopEvent::Kind::kPointerLeft,  DesktopEvent::Kind::kPointerDown,
+    DesktopEvent::Kind::kPointerUp,    DesktopEvent::Kind::kKeyDown,
+    DesktopEvent::Kind::kKeyUp,        DesktopEvent::Kind::kPadDown,
+    DesktopEvent::Kind::kPadUp,
+};
+
+// The game's event; nothing for a button the game has no use for.
+std::optional<DesktopEvent> desktopEventOf(const PageEvent& page) {
+  if (page.kind < 0 || static_cast<std::size_t>(page.kind) >= kPageKinds.size()) {
+    return std::nullopt;
+  }
+  DesktopEvent event;
+  event.kind = kPageKinds.at(static_cast<std::size_t>(page.kind));
+  event.x = page.x;
+  event.y = page.y;
+  event.keyCode = static_cast<std::int16_t>(page.code);
+  if (event.kind == DesktopEvent::Kind::kPadDown || event.kind == DesktopEvent::Kind::kPadUp) {
+    const std::optional<PadButton> button = padButtonOfStandard(page.pad);
+    if (!button) {
+      return std::nullopt;
+    }
+    event.pad = *button;
+  }
+  return event;
+}
+
+class BrowserWindow final : public DesktopWindow {
+ public:
+  explicit BrowserWindow(std::string canvas) : canvas_(std::move(canvas)) {}
+  // The canvas keeps what it shows when its window goes: the game's last frame stays.
+  ~BrowserWindow() override = default;
+  BrowserWindow(const BrowserWindow&) = delete;
+  BrowserWindow& operator=(const BrowserWindow&) = delete;
+
+  void show() override { pageShowWindow(canvas_.c_str(), 1); }
+  void hide() override { pageShowWindow(canvas_.c_str(), 0); }
+  // The page scales the canvas by whole factors to fit; the canvas itself is the picture at 1x.
+  void present(const Image& picture) override {
+    const std::vector<std::uint8_t> rgba = rgbaPixels(picture);
+    pagePresent(canvas_.c_str(), picture.width(), picture.height(), rgba.data());
+  }
+
+ private:
+  std::string canvas_;
+};
+
+}  // namespace
+
+std::string canvasOf(const std::string& caption) {
+  if (caption == form2::kCaption) {
+    return "form2";
+  }
+  if (caption == form1::kCaption) {
+    return "form1";
+  }
+  return {};
+}
+
+std::unique_ptr<DesktopWindow> BrowserDesktop::open(const WindowSpec& spec) {
+  std::string canvas = canvasOf(spec.caption);
+  if (canvas.empty()) {
+    throw Failure("cannot open the window \"" + spec.caption + "\": the page has no canvas for it");
+  }
+  pageOpenWindow(canvas.c_str(), spec.caption.c_str(), spec.width, spec.height);
+  return std::make_unique<BrowserWindow>(std::move(canvas));
+}
+
+DesktopEvent BrowserDesktop::wait(int timeoutMs) {
+  const std::uint64_t deadline = now() + static_cast<std::uint64_t>(std::max(0, timeoutMs));
+  for (;;) {
+    const std::uint64_t at = now();
+    const int left = timeoutMs < 0 ? -1 : static_cast<int>(deadline > at ? deadline - at : 0);
+    std::array<int, 5> raw{};
+    pageNextEvent(left, raw.data());
+    if (const std::optional<DesktopEvent> event =
+            desktopEventOf({raw[0], raw[1], raw[2], raw[3], raw[4]})) {
+      return *event;
+    }
+  }
+}
+
+std::uint64_t BrowserDesktop::now() const {
+  return static_cast<std::uint64_t>(pageNow());
+}
+
+void BrowserDesktop::playSoundToEnd(const std::string& path) {
+  const WavSound sound = readWavFile(path);
+  if (!sound.ok()) {
+    sayLine("quib", "cannot play " + path + " (" + sound.error + ")");
+    return;
+  }
+  const PlanarSound planar = planarSound(sound);
+  if (planar.frames == 0) {
+    return;
+  }
+  pagePlaySound(planar.rate, planar.channels, planar.frames, planar.samples.data());
+}
+
+}  // namespace quib

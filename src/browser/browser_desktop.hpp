@@ -1,0 +1,29 @@
+// The browser as the game's desktop: windows are the page's canvases, events come from the
+// page, and the sound plays through Web Audio (page.js holds the page's side).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/desktop.hpp"
+
+namespace quib {
+
+class BrowserDesktop final : public Desktop {
+ public:
+  // Throws Failure for a window the page has no canvas for.
+  std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) override;
+  // Awaits the page's next event: the game's run is suspended meanwhile, and the page goes on.
+  DesktopEvent wait(int timeoutMs) override;
+  std::uint64_t now() const override;
+  // Plays the WAV file's first seconds, awaiting its end, a second more at most, or the
+  // window's close control; a file that cannot be played is named in a note and not waited on.
+  void playSoundToEnd(const std::string& path) override;
+};
+
+// The page's canvas for the window of this caption: "form2" for the start screen, "form1" for
+// the game window; empty for any other.
+std::string canvasOf(const std::string& caption);
+
+}  // namespace quib
