@@ -94,7 +94,8 @@ class BrowserWindow final : public DesktopWindow {
   void show() override { pageShowWindow(canvas_.c_str(), 1); }
   void hide() override { pageShowWindow(canvas_.c_str(), 0); }
   // The page scales the canvas by whole factors to fit; the canvas itself is the picture at 1x.
-  void present(const Image& picture) override {
+  // The picture goes over whole: its copy costs less than the page's painting of it.
+  void present(const Image& picture, std::span<const Rect> /*changed*/) override {
     const std::vector<std::uint8_t> rgba = rgbaPixels(picture);
     pagePresent(canvas_.c_str(), picture.width(), picture.height(), rgba.data());
   }
@@ -136,6 +137,10 @@ DesktopEvent BrowserDesktop::wait(int timeoutMs) {
       return *event;
     }
   }
+}
+
+std::optional<Rect> BrowserDesktop::usableArea() const {
+  return std::nullopt;
 }
 
 std::uint64_t BrowserDesktop::now() const {

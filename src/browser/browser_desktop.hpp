@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/desktop.hpp"
@@ -16,6 +17,8 @@ class BrowserDesktop final : public Desktop {
   std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) override;
   // Awaits the page's next event: the game's run is suspended meanwhile, and the page goes on.
   DesktopEvent wait(int timeoutMs) override;
+  // The page fits the canvases to the browser's window itself: no room for the game to know.
+  std::optional<Rect> usableArea() const override;
   std::uint64_t now() const override;
   // Plays the WAV file's first seconds, awaiting its end, a second more at most, or the
   // window's close control; a file that cannot be played is named in a note and not waited on.
