@@ -51,8 +51,7 @@ void makeGameFolder(const std::string& root, const std::string& levelSource) {
   saveBmp(artwork::door(), (folder / "x" / "door.bmp").string());
   saveBmp(artwork::lift(), (folder / "x" / "lift.bmp").string());
   saveBmp(artwork::powerSwitch(), (folder / "x" / "powon.bmp").string());
-  const std::vector<std::uint8_t> chime =
-      encodeWav(synthesizeChime(kChimeRate, 1.0), kChimeRate);
+  const std::vector<std::uint8_t> chime = encodeWav(synthesizeChime(kChimeRate, 1.0), kChimeRate);
   write((folder / "bin" / "tada.wav").string(),
         std::string_view(reinterpret_cast<const char*>(chime.data()), chime.size()));
   copyLevel(levelSource, folder / "lab" / "firstwin.lab" / "level0.dat");

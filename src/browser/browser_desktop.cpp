@@ -17,12 +17,10 @@
 #include "ui/layouts.hpp"
 
 // The page's side of each call, in JavaScript: quibPage is page.js's.
-EM_JS(void, pageOpenWindow, (const char* id, const char* caption, int width, int height), {
-  quibPage.openWindow(UTF8ToString(id), UTF8ToString(caption), width, height);
-});
-EM_JS(void, pageShowWindow, (const char* id, int shown), {
-  quibPage.showWindow(UTF8ToString(id), shown !== 0);
-});
+EM_JS(void, pageOpenWindow, (const char* id, const char* caption, int width, int height),
+      { quibPage.openWindow(UTF8ToString(id), UTF8ToString(caption), width, height); });
+EM_JS(void, pageShowWindow, (const char* id, int shown),
+      { quibPage.showWindow(UTF8ToString(id), shown != = 0); });
 EM_JS(void, pagePresent, (const char* id, int width, int height, const std::uint8_t* rgba), {
   quibPage.present(UTF8ToString(id), width, height,
                    HEAPU8.subarray(rgba, rgba + width * height * 4));
@@ -55,11 +53,11 @@ struct PageEvent {
 
 // The kinds as page.js numbers them (its EVENT), 0 the wait running out.
 constexpr std::array kPageKinds = {
-    DesktopEvent::Kind::kTimeout,      DesktopEvent::Kind::kClose,
-    DesktopEvent::Kind::kExposed,      DesktopEvent::Kind::kPointerMoved,
-    DesktopEvent::Kind::kPointerLeft,  DesktopEvent::Kind::kPointerDown,
-    DesktopEvent::Kind::kPointerUp,    DesktopEvent::Kind::kKeyDown,
-    DesktopEvent::Kind::kKeyUp,        DesktopEvent::Kind::kPadDown,
+    DesktopEvent::Kind::kTimeout,     DesktopEvent::Kind::kClose,
+    DesktopEvent::Kind::kExposed,     DesktopEvent::Kind::kPointerMoved,
+    DesktopEvent::Kind::kPointerLeft, DesktopEvent::Kind::kPointerDown,
+    DesktopEvent::Kind::kPointerUp,   DesktopEvent::Kind::kKeyDown,
+    DesktopEvent::Kind::kKeyUp,       DesktopEvent::Kind::kPadDown,
     DesktopEvent::Kind::kPadUp,
 };
 

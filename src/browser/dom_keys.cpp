@@ -12,11 +12,16 @@ struct KeypadName {
 };
 
 constexpr KeypadName kKeypad[] = {
-    {"Numpad0", KeypadKey::k0}, {"Numpad1", KeypadKey::k1},
-    {"Numpad2", KeypadKey::k2}, {"Numpad3", KeypadKey::k3},
-    {"Numpad4", KeypadKey::k4}, {"Numpad5", KeypadKey::k5},
-    {"Numpad6", KeypadKey::k6}, {"Numpad7", KeypadKey::k7},
-    {"Numpad8", KeypadKey::k8}, {"Numpad9", KeypadKey::k9},
+    {"Numpad0", KeypadKey::k0},
+    {"Numpad1", KeypadKey::k1},
+    {"Numpad2", KeypadKey::k2},
+    {"Numpad3", KeypadKey::k3},
+    {"Numpad4", KeypadKey::k4},
+    {"Numpad5", KeypadKey::k5},
+    {"Numpad6", KeypadKey::k6},
+    {"Numpad7", KeypadKey::k7},
+    {"Numpad8", KeypadKey::k8},
+    {"Numpad9", KeypadKey::k9},
     {"NumpadDecimal", KeypadKey::kDecimal},
 };
 
@@ -26,28 +31,50 @@ struct PlainKey {
 };
 
 constexpr PlainKey kPlain[] = {
-    {"Backspace", 8},       {"Tab", 9},
-    {"Enter", 13},          {"NumpadEnter", 13},
-    {"ShiftLeft", 16},      {"ShiftRight", 16},
-    {"ControlLeft", 17},    {"ControlRight", 17},
-    {"AltLeft", 18},        {"AltRight", 18},
-    {"Pause", 19},          {"CapsLock", 20},
-    {"Escape", 27},         {"Space", 32},
-    {"PageUp", 33},         {"PageDown", 34},
-    {"End", 35},            {"Home", 36},
-    {"ArrowLeft", 37},      {"ArrowUp", 38},
-    {"ArrowRight", 39},     {"ArrowDown", 40},
-    {"PrintScreen", 44},    {"Insert", 45},
-    {"Delete", 46},         {"MetaLeft", 91},
-    {"MetaRight", 92},      {"ContextMenu", 93},
-    {"NumpadMultiply", 106}, {"NumpadAdd", 107},
-    {"NumpadSubtract", 109}, {"NumpadDivide", 111},
-    {"NumLock", 144},       {"ScrollLock", 145},
-    {"Semicolon", 186},     {"Equal", 187},
-    {"Comma", 188},         {"Minus", 189},
-    {"Period", 190},        {"Slash", 191},
-    {"Backquote", 192},     {"BracketLeft", 219},
-    {"Backslash", 220},     {"BracketRight", 221},
+    {"Backspace", 8},
+    {"Tab", 9},
+    {"Enter", 13},
+    {"NumpadEnter", 13},
+    {"ShiftLeft", 16},
+    {"ShiftRight", 16},
+    {"ControlLeft", 17},
+    {"ControlRight", 17},
+    {"AltLeft", 18},
+    {"AltRight", 18},
+    {"Pause", 19},
+    {"CapsLock", 20},
+    {"Escape", 27},
+    {"Space", 32},
+    {"PageUp", 33},
+    {"PageDown", 34},
+    {"End", 35},
+    {"Home", 36},
+    {"ArrowLeft", 37},
+    {"ArrowUp", 38},
+    {"ArrowRight", 39},
+    {"ArrowDown", 40},
+    {"PrintScreen", 44},
+    {"Insert", 45},
+    {"Delete", 46},
+    {"MetaLeft", 91},
+    {"MetaRight", 92},
+    {"ContextMenu", 93},
+    {"NumpadMultiply", 106},
+    {"NumpadAdd", 107},
+    {"NumpadSubtract", 109},
+    {"NumpadDivide", 111},
+    {"NumLock", 144},
+    {"ScrollLock", 145},
+    {"Semicolon", 186},
+    {"Equal", 187},
+    {"Comma", 188},
+    {"Minus", 189},
+    {"Period", 190},
+    {"Slash", 191},
+    {"Backquote", 192},
+    {"BracketLeft", 219},
+    {"Backslash", 220},
+    {"BracketRight", 221},
     {"Quote", 222},
 };
 
@@ -61,7 +88,8 @@ char upper(char ch) {
 
 // The number after `prefix` in `code` ("F11" after "F"), if `code` is that and nothing else.
 std::optional<int> numberAfter(std::string_view code, std::string_view prefix) {
-  if (!code.starts_with(prefix) || code.size() == prefix.size() || code.size() > prefix.size() + 2) {
+  if (!code.starts_with(prefix) || code.size() == prefix.size() ||
+      code.size() > prefix.size() + 2) {
     return std::nullopt;
   }
   int number = 0;
@@ -88,7 +116,7 @@ bool keypadSendsDigit(std::string_view key, bool numLock) {
 }  // namespace
 
 std::optional<std::int16_t> virtualKeyOfDom(std::string_view code, std::string_view key,
-                                             bool numLock) {
+                                            bool numLock) {
   for (const KeypadName& entry : kKeypad) {
     if (entry.code == code) {
       return keypadCode(entry.key, keypadSendsDigit(key, numLock));

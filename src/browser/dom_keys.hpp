@@ -14,6 +14,6 @@ namespace quib {
 // where the browser knows (the Num Lock state only where it does not); Q, E, R and F stand for
 // keypad 4, 6, 8 and 2. Nothing for a key that has no code.
 std::optional<std::int16_t> virtualKeyOfDom(std::string_view code, std::string_view key,
-                                             bool numLock);
+                                            bool numLock);
 
 }  // namespace quib

@@ -11,12 +11,18 @@ struct StandardButton {
 };
 
 constexpr StandardButton kStandard[] = {
-    {0, PadButton::kA},             {1, PadButton::kB},
-    {2, PadButton::kX},             {3, PadButton::kY},
-    {4, PadButton::kLeftShoulder},  {5, PadButton::kRightShoulder},
-    {8, PadButton::kBack},          {9, PadButton::kStart},
-    {12, PadButton::kUp},           {13, PadButton::kDown},
-    {14, PadButton::kLeft},         {15, PadButton::kRight},
+    {0, PadButton::kA},
+    {1, PadButton::kB},
+    {2, PadButton::kX},
+    {3, PadButton::kY},
+    {4, PadButton::kLeftShoulder},
+    {5, PadButton::kRightShoulder},
+    {8, PadButton::kBack},
+    {9, PadButton::kStart},
+    {12, PadButton::kUp},
+    {13, PadButton::kDown},
+    {14, PadButton::kLeft},
+    {15, PadButton::kRight},
 };
 
 }  // namespace

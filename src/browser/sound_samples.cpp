@@ -50,8 +50,7 @@ PlanarSound planarSound(const WavSound& sound) {
     for (int channel = 0; channel < sound.channels; ++channel) {
       const std::uint8_t* at = sound.bytes.data() + frame * static_cast<std::size_t>(frameBytes) +
                                static_cast<std::size_t>(channel * bytes);
-      out.samples[static_cast<std::size_t>(channel) * frames + frame] =
-          sampleAt(at, sound.format);
+      out.samples[static_cast<std::size_t>(channel) * frames + frame] = sampleAt(at, sound.format);
     }
   }
   return out;

@@ -17,17 +17,17 @@ struct KeypadCodes {
 // In KeypadKey's order. Num Lock off turns the keypad into the cursor block, as on any PC
 // keyboard.
 constexpr std::array<KeypadCodes, 11> kKeypad = {{
-    {96, 45},    // 0 Insert
-    {97, 35},    // 1 End
-    {98, 40},    // 2 Down
-    {99, 34},    // 3 Page Down
-    {100, 37},   // 4 Left
-    {101, 12},   // 5 Clear
-    {102, 39},   // 6 Right
-    {103, 36},   // 7 Home
-    {104, 38},   // 8 Up
-    {105, 33},   // 9 Page Up
-    {110, 46},   // . Delete
+    {96, 45},   // 0 Insert
+    {97, 35},   // 1 End
+    {98, 40},   // 2 Down
+    {99, 34},   // 3 Page Down
+    {100, 37},  // 4 Left
+    {101, 12},  // 5 Clear
+    {102, 39},  // 6 Right
+    {103, 36},  // 7 Home
+    {104, 38},  // 8 Up
+    {105, 33},  // 9 Page Up
+    {110, 46},  // . Delete
 }};
 
 struct LetterCode {

@@ -24,10 +24,10 @@ TEST(Keypad, NumLockOffSendsTheCursorBlock) {
     std::int16_t code;
     const char* name;
   } cases[] = {
-      {KeypadKey::k8, vk::kUp, "8 steps forward"},  {KeypadKey::k2, vk::kDown, "2 steps back"},
-      {KeypadKey::k4, vk::kLeft, "4 steps aside"},  {KeypadKey::k6, vk::kRight, "6 steps aside"},
-      {KeypadKey::k5, 12, "5 is Clear"},            {KeypadKey::k0, 45, "0 is Insert"},
-      {KeypadKey::kDecimal, 46, ". is Delete"},     {KeypadKey::k9, 33, "9 is Page Up"},
+      {KeypadKey::k8, vk::kUp, "8 steps forward"}, {KeypadKey::k2, vk::kDown, "2 steps back"},
+      {KeypadKey::k4, vk::kLeft, "4 steps aside"}, {KeypadKey::k6, vk::kRight, "6 steps aside"},
+      {KeypadKey::k5, 12, "5 is Clear"},           {KeypadKey::k0, 45, "0 is Insert"},
+      {KeypadKey::kDecimal, 46, ". is Delete"},    {KeypadKey::k9, 33, "9 is Page Up"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(keypadCode(c.key, false), c.code) << c.name;
@@ -38,8 +38,8 @@ TEST(Keypad, LettersStandForTheTurnsAndTheEye) {
   const struct {
     char letter;
     KeypadKey key;
-  } cases[] = {{'Q', KeypadKey::k4}, {'E', KeypadKey::k6}, {'R', KeypadKey::k8},
-               {'F', KeypadKey::k2}};
+  } cases[] = {
+      {'Q', KeypadKey::k4}, {'E', KeypadKey::k6}, {'R', KeypadKey::k8}, {'F', KeypadKey::k2}};
   for (const auto& c : cases) {
     EXPECT_EQ(keypadLetterCode(c.letter), keypadCode(c.key, true)) << c.letter;
   }
