@@ -129,6 +129,29 @@ tidy() {
   return "$status"
 }
 
+# web BUILD_DIR: the browser's game in headless Chromium (tests/web/run.sh), played against the
+# build's quib-shot; its last line counts its tests.
+web() {
+  local log=$logs/web.log status
+  tests/web/run.sh "$1" 2>&1 | tee "$log"
+  status=${PIPESTATUS[0]}
+  local line passed failed
+  line=$(grep -E '^web: [0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1)
+  read -r passed failed < <(sed -E 's/^web: ([0-9]+) passed, ([0-9]+) failed$/\1 \2/' <<<"$line")
+  if [ -z "$line" ]; then
+    line="web: no test ran"
+    passed=0
+    failed=1
+  elif [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then
+    failed=1
+    line="web: $passed passed, 1 failed"
+  fi
+  suite_lines+=("$line")
+  total_passed=$((total_passed + passed))
+  total_failed=$((total_failed + failed))
+  return "$status"
+}
+
 # The closing lines: how long each stage took, a line a suite, and the sum.
 summarize() {
   local times="" entry

@@ -16,11 +16,15 @@
 #include "platform/failure.hpp"
 #include "ui/layouts.hpp"
 
-// The page's side of each call, in JavaScript: quibPage is page.js's.
-EM_JS(void, pageOpenWindow, (const char* id, const char* caption, int width, int height),
-      { quibPage.openWindow(UTF8ToString(id), UTF8ToString(caption), width, height); });
-EM_JS(void, pageShowWindow, (const char* id, int shown),
-      { quibPage.showWindow(UTF8ToString(id), shown != = 0); });
+// The page's side of each call, in JavaScript: quibPage is page.js's. The formatter knows no
+// JavaScript and would split its operators.
+// clang-format off
+EM_JS(void, pageOpenWindow, (const char* id, const char* caption, int width, int height), {
+  quibPage.openWindow(UTF8ToString(id), UTF8ToString(caption), width, height);
+});
+EM_JS(void, pageShowWindow, (const char* id, int shown), {
+  quibPage.showWindow(UTF8ToString(id), shown !== 0);
+});
 EM_JS(void, pagePresent, (const char* id, int width, int height, const std::uint8_t* rgba), {
   quibPage.present(UTF8ToString(id), width, height,
                    HEAPU8.subarray(rgba, rgba + width * height * 4));
@@ -38,6 +42,7 @@ EM_ASYNC_JS(void, pagePlaySound, (int rate, int channels, int frames, const floa
   await quibPage.playSound(rate, channels, frames,
                            HEAPF32.subarray(samples >> 2, (samples >> 2) + channels * frames));
 });
+// clang-format on
 
 namespace quib {
 namespace {

@@ -16,6 +16,8 @@ fail() {
 }
 [ -x "$bin/quib-shot" ] || fail "no quib-shot in $bin: build the game first"
 mkdir -p "$web"
+# The texts are rendered by the native build's own tool: no second native build.
+[ -x "$bin/quib-makeglyphs" ] && export QUIB_MAKEGLYPHS="$bin/quib-makeglyphs"
 "$root/tools/build-web" "$web" >"$web/build.log" 2>&1 ||
   fail "the site does not build; see $web/build.log"
 # Only the packages: Chromium is Debian's, never downloaded.
