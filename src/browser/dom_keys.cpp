@@ -127,7 +127,8 @@ std::optional<std::int16_t> virtualKeyOfDom(std::string_view code, std::string_v
     const char letter = upper(typedLetter ? key[0] : code[3]);
     return keypadLetterCode(letter).value_or(static_cast<std::int16_t>(letter));
   }
-  if (const auto digit = numberAfter(code, "Digit"); digit && *digit <= 9) {
+  constexpr int kLastDigit = 9;
+  if (const auto digit = numberAfter(code, "Digit"); digit && *digit <= kLastDigit) {
     return static_cast<std::int16_t>('0' + *digit);
   }
   constexpr int kLastFunctionKey = 12;
