@@ -136,8 +136,8 @@ web() {
   tests/web/run.sh "$1" 2>&1 | tee "$log"
   status=${PIPESTATUS[0]}
   local line passed failed
-  line=$(grep -E '^web: [0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1)
-  read -r passed failed < <(sed -E 's/^web: ([0-9]+) passed, ([0-9]+) failed$/\1 \2/' <<<"$line")
+  line=$(grep -E '^web: [0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1)
+  read -r passed failed < <(sed -E 's/^web: ([0-9]+) passed, ([0-9]+) failed.*/\1 \2/' <<<"$line")
   if [ -z "$line" ]; then
     line="web: no test ran"
     passed=0
