@@ -1,6 +1,7 @@
 // The KeyboardEvent code to virtual-key code tables.
 #include "browser/dom_keys.hpp"
 
+#include "world/key_codes.hpp"
 #include "world/keypad.hpp"
 
 namespace quib {
@@ -33,8 +34,8 @@ struct PlainKey {
 constexpr PlainKey kPlain[] = {
     {"Backspace", 8},
     {"Tab", 9},
-    {"Enter", 13},
-    {"NumpadEnter", 13},
+    {"Enter", vk::kReturn},
+    {"NumpadEnter", vk::kReturn},
     {"ShiftLeft", 16},
     {"ShiftRight", 16},
     {"ControlLeft", 17},
@@ -43,16 +44,16 @@ constexpr PlainKey kPlain[] = {
     {"AltRight", 18},
     {"Pause", 19},
     {"CapsLock", 20},
-    {"Escape", 27},
-    {"Space", 32},
+    {"Escape", vk::kEscape},
+    {"Space", vk::kSpace},
     {"PageUp", 33},
     {"PageDown", 34},
     {"End", 35},
     {"Home", 36},
-    {"ArrowLeft", 37},
-    {"ArrowUp", 38},
-    {"ArrowRight", 39},
-    {"ArrowDown", 40},
+    {"ArrowLeft", vk::kLeft},
+    {"ArrowUp", vk::kUp},
+    {"ArrowRight", vk::kRight},
+    {"ArrowDown", vk::kDown},
     {"PrintScreen", 44},
     {"Insert", 45},
     {"Delete", 46},
