@@ -78,10 +78,6 @@ void fillPixels(Rgb* at, Rgb* end, Rgb colour) {
 
 }  // namespace
 
-void FrontToBack::paint(StretchedPicture& picture) {
-  paint(picture, picture.map().x0, picture.map().x1);
-}
-
 void FrontToBack::paint(StretchedPicture& picture, int x0, int x1) {
   // A claim that finds its run painted costs what a test of it would, so there is none.
   const StretchMap& map = picture.map();

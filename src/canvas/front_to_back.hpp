@@ -121,9 +121,8 @@ class FrontToBack {
   // Whether rows [y0, y1) are painted from end to end: nothing on them can show.
   bool rowsFull(int y0, int y1) const { return y0 >= y1 || coverage_.openRow(y0) >= y1; }
 
-  // A stretched picture, or a polygon filled in a colour, over what is still free.
-  void paint(StretchedPicture& picture);
-  // Only the picture's columns [x0, x1), where the caller knows the rest painted already.
+  // A stretched picture's columns [x0, x1) (the caller knows the rest painted already), or a
+  // polygon filled in a colour, over what is still free.
   void paint(StretchedPicture& picture, int x0, int x1);
   void fill(PolygonSpans& polygon, Rgb colour);
 

@@ -24,8 +24,8 @@ class FrameShapes {
   // viewer off whole places, makes every shape kept stale.
   void beginFrame(const World& world, Size surface);
   // The face of point (i, j), stretched from `picture`. Nothing covers a face the projection
-  // cannot place.
-  // Asked thousands of times a frame and mostly kept already: the kept shape is found inline.
+  // cannot place. Asked thousands of times a frame and mostly kept already, so the kept shape
+  // is found inline.
   StretchedPicture& face(const World& world, int i, int j, const HeldPicture& picture) {
     Place& kept = place(i, j);
     if (kept.epoch == epoch_ && kept.picture == picture.generation) {

@@ -433,7 +433,7 @@ TEST(FrontToBack, PicturesAndPolygonsGiveThePaintersOrderPixels) {
       if (paint.picture != nullptr) {
         StretchedPicture stretched(*paint.picture, paint.x, paint.y, paint.w, paint.w,
                                    Size{kWidth, kHeight});
-        painter.paint(stretched);
+        painter.paint(stretched, stretched.map().x0, stretched.map().x1);
       } else {
         PolygonSpans spans(paint.points, Size{kWidth, kHeight});
         painter.fill(spans, kRed);
