@@ -96,6 +96,7 @@ class BrowserWindow final : public DesktopWindow {
 
   void show() override { pageShowWindow(canvas_.c_str(), 1); }
   void hide() override { pageShowWindow(canvas_.c_str(), 0); }
+  void setCaption(const std::string& /*caption*/) override {}
   // The page scales the canvas by whole factors to fit; the canvas itself is the picture at 1x.
   // The picture goes over whole: its copy costs less than the page's painting of it.
   void present(const Image& picture, std::span<const Rect> /*changed*/) override {

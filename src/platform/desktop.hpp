@@ -25,6 +25,9 @@ struct WindowSpec {
   Size minimum;
 };
 
+// The pointer's buttons the game tells apart; the others never reach it.
+enum class PointerButton { kPrimary, kSecondary };
+
 // What reaches the game from the window system, translated at the boundary.
 struct DesktopEvent {
   enum class Kind {
@@ -33,9 +36,9 @@ struct DesktopEvent {
     kExposed,       // the window must be shown again, whole (uncovered, resized)
     kPointerMoved,  // x, y in client pixels: the picture's, however it is scaled
     kPointerLeft,
-    kPointerDown,  // the primary button, x, y in client pixels
+    kPointerDown,  // button, x, y in client pixels
     kPointerUp,
-    kKeyDown,  // keyCode: a virtual-key code; auto-repeat included
+    kKeyDown,  // keyCode: a virtual-key code, with control and shift; auto-repeat included
     kKeyUp,
     kPadDown,  // pad: a game controller's button
     kPadUp,
@@ -47,6 +50,10 @@ struct DesktopEvent {
   int y = 0;
   std::int16_t keyCode = 0;
   PadButton pad = PadButton::kA;
+  PointerButton button = PointerButton::kPrimary;
+  // Held with the key: Ctrl (either) and Shift (either).
+  bool control = false;
+  bool shift = false;
 };
 
 class DesktopWindow {
@@ -54,6 +61,8 @@ class DesktopWindow {
   virtual ~DesktopWindow() = default;
   virtual void show() = 0;
   virtual void hide() = 0;
+  // The text of the window's title bar, in place of the one it opened with.
+  virtual void setCaption(const std::string& caption) = 0;
   // Shows the picture as the client area: scaled by the largest whole factor that fits the
   // window's present size (shrunk with its aspect kept when even 1x does not), centred.
   // Nothing but the rectangles `changed` differs from the picture presented before: where

@@ -157,25 +157,34 @@ class SdlDesktop final : public Desktop {
       }
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
-        if (event.button.button != SDL_BUTTON_LEFT) {
-          return std::nullopt;
-        }
-        {
-          const Point at = inPicture(event.button.windowID, event.button.x, event.button.y);
-          return DesktopEvent{
-              event.type == SDL_MOUSEBUTTONDOWN ? Kind::kPointerDown : Kind::kPointerUp, at.x,
-              at.y};
-        }
+        return translateButton(event.type, event.button);
       case SDL_KEYDOWN:  // auto-repeat included
       case SDL_KEYUP:
         if (const auto code = virtualKey(event.key.keysym.sym, event.key.keysym.mod)) {
-          return DesktopEvent{event.type == SDL_KEYDOWN ? Kind::kKeyDown : Kind::kKeyUp, 0, 0,
-                              *code};
+          DesktopEvent key{event.type == SDL_KEYDOWN ? Kind::kKeyDown : Kind::kKeyUp, 0, 0, *code};
+          key.control = (event.key.keysym.mod & KMOD_CTRL) != 0;
+          key.shift = (event.key.keysym.mod & KMOD_SHIFT) != 0;
+          return key;
         }
         return std::nullopt;
       default:
         return std::nullopt;
     }
+  }
+
+  // The left button is the primary one, the right the secondary; the others are not the game's.
+  static std::optional<DesktopEvent> translateButton(std::uint32_t type,
+                                                     const SDL_MouseButtonEvent& button) {
+    using Kind = DesktopEvent::Kind;
+    if (button.button != SDL_BUTTON_LEFT && button.button != SDL_BUTTON_RIGHT) {
+      return std::nullopt;
+    }
+    const Point at = inPicture(button.windowID, button.x, button.y);
+    DesktopEvent event{type == SDL_MOUSEBUTTONDOWN ? Kind::kPointerDown : Kind::kPointerUp, at.x,
+                       at.y};
+    event.button =
+        button.button == SDL_BUTTON_LEFT ? PointerButton::kPrimary : PointerButton::kSecondary;
+    return event;
   }
 
   static Point inPicture(std::uint32_t windowId, int x, int y) {

@@ -75,6 +75,10 @@ void SdlWindow::show() {
   shown_ = this;
 }
 
+void SdlWindow::setCaption(const std::string& caption) {
+  SDL_SetWindowTitle(window_.get(), caption.c_str());
+}
+
 void SdlWindow::hide() {
   SDL_HideWindow(window_.get());
   if (shown_ == this) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "canvas/fit.hpp"
@@ -31,6 +32,7 @@ class SdlWindow final : public DesktopWindow {
 
   void show() override;
   void hide() override;
+  void setCaption(const std::string& caption) override;
   void present(const Image& picture, std::span<const Rect> changed) override;
 
   // A point of the window in the pixels of the picture it shows.

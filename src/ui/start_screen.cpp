@@ -24,6 +24,11 @@ void StartScreen::pointerAt(int x, int y, std::uint64_t now) {
 
 bool StartScreen::handle(const DesktopEvent& event, std::uint64_t now) {
   using Kind = DesktopEvent::Kind;
+  // A push button answers the primary button alone.
+  if ((event.kind == Kind::kPointerDown || event.kind == Kind::kPointerUp) &&
+      event.button != PointerButton::kPrimary) {
+    return false;
+  }
   switch (event.kind) {
     case Kind::kPointerMoved:
       pointerAt(event.x, event.y, now);

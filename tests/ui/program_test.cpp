@@ -32,6 +32,7 @@ class ScriptedDesktop final : public Desktop {
     bool shown = false;
     std::vector<Image> presented;
     std::vector<std::vector<Rect>> changed;  // for each picture presented
+    std::vector<std::string> captions;       // set after opening, in turn
   };
   // An event of the script; one already waiting comes at once, before the program would
   // show what it has.
@@ -46,6 +47,7 @@ class ScriptedDesktop final : public Desktop {
     Window(ScriptedDesktop& desktop, int id) : desktop_(desktop), id_(id) {}
     void show() override { record().shown = true; }
     void hide() override { record().shown = false; }
+    void setCaption(const std::string& caption) override { record().captions.push_back(caption); }
     void present(const Image& picture, std::span<const Rect> changed) override {
       record().presented.push_back(picture);
       record().changed.emplace_back(changed.begin(), changed.end());
@@ -58,7 +60,7 @@ class ScriptedDesktop final : public Desktop {
   };
 
   std::unique_ptr<DesktopWindow> open(const WindowSpec& spec) override {
-    opened.push_back({spec, spec.icon != nullptr ? *spec.icon : Image(), false, {}, {}});
+    opened.push_back({spec, spec.icon != nullptr ? *spec.icon : Image(), false, {}, {}, {}});
     return std::make_unique<Window>(*this, static_cast<int>(opened.size()));
   }
   DesktopEvent wait(int timeoutMs) override {
