@@ -25,6 +25,9 @@ EM_JS(void, pageOpenWindow, (const char* id, const char* caption, int width, int
 EM_JS(void, pageShowWindow, (const char* id, int shown), {
   quibPage.showWindow(UTF8ToString(id), shown !== 0);
 });
+EM_JS(void, pageSetCaption, (const char* id, const char* caption), {
+  quibPage.setCaption(UTF8ToString(id), UTF8ToString(caption));
+});
 EM_JS(void, pagePresent, (const char* id, int width, int height, const std::uint8_t* rgba), {
   quibPage.present(UTF8ToString(id), width, height,
                    HEAPU8.subarray(rgba, rgba + width * height * 4));
@@ -37,6 +40,9 @@ EM_ASYNC_JS(void, pageNextEvent, (int timeoutMs, int* out), {
   HEAP32[(out >> 2) + 2] = event.y || 0;
   HEAP32[(out >> 2) + 3] = event.code || 0;
   HEAP32[(out >> 2) + 4] = event.pad || 0;
+  HEAP32[(out >> 2) + 5] = event.button || 0;
+  HEAP32[(out >> 2) + 6] = event.control ? 1 : 0;
+  HEAP32[(out >> 2) + 7] = event.shift ? 1 : 0;
 });
 EM_ASYNC_JS(void, pagePlaySound, (int rate, int channels, int frames, const float* samples), {
   await quibPage.playSound(rate, channels, frames,
@@ -47,14 +53,18 @@ EM_ASYNC_JS(void, pagePlaySound, (int rate, int channels, int frames, const floa
 namespace quib {
 namespace {
 
-// The page's event as pageNextEvent hands it over, five numbers.
+// The page's event as pageNextEvent hands it over, eight numbers.
 struct PageEvent {
   int kind;
   int x;
   int y;
   int code;
   int pad;
+  int button;  // the DOM's: 0 the main button, 2 the secondary one
+  int control;
+  int shift;
 };
+constexpr std::size_t kPageEventFields = 8;
 
 // The kinds as page.js numbers them (its EVENT), 0 the wait running out.
 constexpr std::array kPageKinds = {
@@ -65,6 +75,12 @@ constexpr std::array kPageKinds = {
     DesktopEvent::Kind::kKeyUp,       DesktopEvent::Kind::kPadDown,
     DesktopEvent::Kind::kPadUp,
 };
+// page.js's EVENT.abandon, after the desktop's kinds: the page ends the run (RunAbandoned).
+constexpr int kPageAbandon = static_cast<int>(kPageKinds.size());
+
+// The DOM's button numbers of the buttons the game tells apart.
+constexpr int kDomMainButton = 0;
+constexpr int kDomSecondaryButton = 2;
 
 // The game's event; nothing for a button the game has no use for.
 std::optional<DesktopEvent> desktopEventOf(const PageEvent& page) {
@@ -76,12 +92,22 @@ std::optional<DesktopEvent> desktopEventOf(const PageEvent& page) {
   event.x = page.x;
   event.y = page.y;
   event.keyCode = static_cast<std::int16_t>(page.code);
+  event.control = page.control != 0;
+  event.shift = page.shift != 0;
   if (event.kind == DesktopEvent::Kind::kPadDown || event.kind == DesktopEvent::Kind::kPadUp) {
     const std::optional<PadButton> button = padButtonOfStandard(page.pad);
     if (!button) {
       return std::nullopt;
     }
     event.pad = *button;
+  }
+  if (event.kind == DesktopEvent::Kind::kPointerDown ||
+      event.kind == DesktopEvent::Kind::kPointerUp) {
+    if (page.button != kDomMainButton && page.button != kDomSecondaryButton) {
+      return std::nullopt;
+    }
+    event.button =
+        page.button == kDomMainButton ? PointerButton::kPrimary : PointerButton::kSecondary;
   }
   return event;
 }
@@ -96,7 +122,9 @@ class BrowserWindow final : public DesktopWindow {
 
   void show() override { pageShowWindow(canvas_.c_str(), 1); }
   void hide() override { pageShowWindow(canvas_.c_str(), 0); }
-  void setCaption(const std::string& /*caption*/) override {}
+  void setCaption(const std::string& caption) override {
+    pageSetCaption(canvas_.c_str(), caption.c_str());
+  }
   // The page scales the canvas by whole factors to fit; the canvas itself is the picture at 1x.
   // The picture goes over whole: its copy costs less than the page's painting of it.
   void present(const Image& picture, std::span<const Rect> /*changed*/) override {
@@ -114,7 +142,8 @@ std::string canvasOf(const std::string& caption) {
   if (caption == form2::kCaption) {
     return "form2";
   }
-  if (caption == form1::kCaption) {
+  // The editor's captions name the file after the game window's own.
+  if (caption.starts_with(form1::kCaption)) {
     return "form1";
   }
   return {};
@@ -134,10 +163,13 @@ DesktopEvent BrowserDesktop::wait(int timeoutMs) {
   for (;;) {
     const std::uint64_t at = now();
     const int left = timeoutMs < 0 ? -1 : static_cast<int>(deadline > at ? deadline - at : 0);
-    std::array<int, 5> raw{};
+    std::array<int, kPageEventFields> raw{};
     pageNextEvent(left, raw.data());
+    if (raw[0] == kPageAbandon) {
+      throw RunAbandoned();
+    }
     if (const std::optional<DesktopEvent> event =
-            desktopEventOf({raw[0], raw[1], raw[2], raw[3], raw[4]})) {
+            desktopEventOf({raw[0], raw[1], raw[2], raw[3], raw[4], raw[5], raw[6], raw[7]})) {
       return *event;
     }
   }
