@@ -9,10 +9,14 @@ KeyAction Picture1_KeyDown(GameScreen& screen, std::int16_t KeyCode) {
   if (applyKey(screen.world, KeyCode) == KeyAction::kEndProgram) {
     return KeyAction::kEndProgram;
   }
+  drawScreen(screen);
+  return KeyAction::kDone;
+}
+
+void drawScreen(GameScreen& screen) {
   updateConerow(screen.world);
   c(screen.world, screen.images, screen.shapes, screen.views);
   screen.plan.draw(screen.world, screen.own);
-  return KeyAction::kDone;
 }
 
 }  // namespace quib

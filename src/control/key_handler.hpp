@@ -31,4 +31,8 @@ struct GameScreen {
 // is drawn.
 KeyAction Picture1_KeyDown(GameScreen& screen, std::int16_t KeyCode);
 
+// What a key does after its effect: the view cone, the frame and the plan, for the world as it
+// is; nothing printed.
+void drawScreen(GameScreen& screen);
+
 }  // namespace quib

@@ -16,8 +16,18 @@ GameWindow::GameWindow(const TextRenderer& font) : screen_(std::make_unique<Game
 
 KeyAction GameWindow::keyDown(std::int16_t keyCode) {
   const KeyAction action = Picture1_KeyDown(*screen_, keyCode);
+  printed_ = keyCode;
   viewDrawn_ = viewDrawn_ || action != KeyAction::kEndProgram;
   return action;
+}
+
+void GameWindow::redraw() {
+  screen_->own.clear();
+  if (printed_) {
+    screen_->own.printNumber(*printed_);
+  }
+  drawScreen(*screen_);
+  viewDrawn_ = true;
 }
 
 void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen) {
@@ -25,26 +35,39 @@ void GameWindow::Form_Load(const GameFiles& files, const std::function<void()>& 
   if (hideStartScreen) {
     hideStartScreen();
   }
+  loadPictures(files.driveX);
+  Labmap& labmap = screen_->world.labmap;
+  const LevelRead level = readLevel(files.level.value_or(levelPath(workingDirectory())), labmap);
+  if (!level.ok()) {
+    throw Failure(level.error);
+  }
+  placeLevel(level.n);
+}
+
+void GameWindow::loadPictures(const std::string& driveX) {
   GameScreen& s = *screen_;
   // Kept: the backdrop is read afresh for each surface, as the game always has.
   for (ViewSurface& surface : s.views.Picture1) {
-    surface.setBackdrop(loadPicture(driveLetterPath("x:\\p3.bmp", files.driveX)));
+    surface.setBackdrop(loadPicture(driveLetterPath("x:\\p3.bmp", driveX)));
   }
   s.views.Picture1[0].setVisible(true);
   s.views.Picture1[1].setVisible(false);
   s.world.N = s.views.Picture1[0].extent();
 
-  s.images.set(Face::kWall, loadPicture(driveLetterPath("x:\\wall.bmp", files.driveX)));
-  s.images.set(Face::kLift, loadPicture(driveLetterPath("x:\\lift.bmp", files.driveX)));
-  s.images.set(Face::kDoor, loadPicture(driveLetterPath("x:\\door.bmp", files.driveX)));
-  s.images.set(Face::kPowerSwitch, loadPicture(driveLetterPath("x:\\powon.bmp", files.driveX)));
+  s.images.set(Face::kWall, loadPicture(driveLetterPath("x:\\wall.bmp", driveX)));
+  s.images.set(Face::kLift, loadPicture(driveLetterPath("x:\\lift.bmp", driveX)));
+  s.images.set(Face::kDoor, loadPicture(driveLetterPath("x:\\door.bmp", driveX)));
+  s.images.set(Face::kPowerSwitch, loadPicture(driveLetterPath("x:\\powon.bmp", driveX)));
+}
 
-  const LevelRead level =
-      readLevel(files.level.value_or(levelPath(workingDirectory())), s.world.labmap);
-  if (!level.ok()) {
-    throw Failure(level.error);
-  }
-  placeViewer(s.world, level.n);
+void GameWindow::setLevel(const Labmap& labmap, int n) {
+  screen_->world.labmap = labmap;
+  placeLevel(n);
+}
+
+void GameWindow::placeLevel(int n) {
+  GameScreen& s = *screen_;
+  placeViewer(s.world, n);
   const Size client = planClientSize(s.world.N, s.world.ro);
   s.own.resize(client.width, client.height);
   shownWhole_ = false;

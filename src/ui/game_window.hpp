@@ -34,6 +34,14 @@ class GameWindow {
   // client area for the level's plan. Draws no frame. Throws Failure naming the file that
   // fails.
   void Form_Load(const GameFiles& files, const std::function<void()>& hideStartScreen = {});
+  // Form_Load's parts: the five pictures from drive X's folder; and a level of extent n, with
+  // the viewer placed and the client area sized for it.
+  void loadPictures(const std::string& driveX);
+  void setLevel(const Labmap& labmap, int n);
+
+  // Draws the view and the plan afresh, as a key would, for a world changed otherwise; the
+  // printed code stays.
+  void redraw();
 
   // Handles a key: the whole chain of Picture1_KeyDown.
   KeyAction keyDown(std::int16_t keyCode);
@@ -50,10 +58,14 @@ class GameWindow {
   GameScreen& screen() { return *screen_; }
 
  private:
+  // The level just put in the world's grid, of extent n.
+  void placeLevel(int n);
+
   std::unique_ptr<GameScreen> screen_;
   Image shown_;              // what picture() gave last
   bool shownWhole_ = false;  // shown_ is a picture of this client area
   bool viewDrawn_ = false;   // a frame has been drawn since
+  std::optional<std::int16_t> printed_;  // the key code printed last
 };
 
 }  // namespace quib

@@ -7,62 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "canvas/fit.hpp"
-#include "formats/message.hpp"
 #include "ui/game_window.hpp"
 #include "ui/layouts.hpp"
 #include "ui/quib_picture.hpp"
 #include "ui/start_screen.hpp"
+#include "ui/window_scale.hpp"
 
 namespace quib {
 namespace {
-
-constexpr int kIconSide = 32;
-
-// The scale the windows open at: the one asked for, or the largest whole factor at which the
-// window still fits the screen, which is said on stderr. The screen is asked each time: once
-// a window has been shown, the room its frame takes is known too.
-class WindowScale {
- public:
-  WindowScale(const Desktop& desktop, int asked) : desktop_(desktop), asked_(std::max(1, asked)) {}
-
-  // The scale for a window whose client area is `client` at 1x.
-  int of(Size client) {
-    const std::optional<Rect> room = desktop_.usableArea();
-    if (!room) {
-      return asked_;
-    }
-    const int scale = fittingScale(asked_, client, {room->w, room->h});
-    if (scale < asked_ && scale != said_) {
-      sayLine("quib", "--scale " + std::to_string(asked_) + " does not fit this screen; using " +
-                          std::to_string(scale));
-      said_ = scale;
-    }
-    return scale;
-  }
-
-  // Where a window of `size` asked for at `wanted` goes so that it stays on the screen.
-  Point place(Point wanted, Size size) const {
-    const std::optional<Rect> room = desktop_.usableArea();
-    return room ? placeWithin(wanted, size, *room) : wanted;
-  }
-
- private:
-  const Desktop& desktop_;
-  int asked_;
-  int said_ = 0;
-};
-
-// The key an event stands for in the game: a key, or a game controller's button.
-std::optional<std::int16_t> keyOf(const DesktopEvent& event) {
-  if (event.kind == DesktopEvent::Kind::kKeyDown) {
-    return event.keyCode;
-  }
-  if (event.kind == DesktopEvent::Kind::kPadDown) {
-    return keyOfPadButton(event.pad);
-  }
-  return std::nullopt;
-}
 
 // The game window's picture as the window shows it: after a key, or uncovered, it is behind
 // until shown.

@@ -10,4 +10,7 @@ namespace quib {
 // window icon), stretched to fill a picture that is not square.
 Image drawQuibPicture(int width, int height);
 
+// The windows' icon: the picture at this side.
+inline constexpr int kIconSide = 32;
+
 }  // namespace quib
