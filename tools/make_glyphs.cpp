@@ -11,6 +11,7 @@
 #include "formats/output_file.hpp"
 #include "platform/failure.hpp"
 #include "platform/text.hpp"
+#include "ui/edit_strip.hpp"
 #include "ui/layouts.hpp"
 
 namespace {
@@ -98,6 +99,9 @@ int main(int argc, char** argv) {
     }
     texts.render(quib::form2::kCommand1Caption);
     texts.render(quib::form2::kCommand1Tooltip);
+    for (const std::string& text : quib::editStripTexts()) {
+      texts.render(text);
+    }
     const std::string error = quib::writeWholeFile(argv[1], tableSource(texts));
     if (!error.empty()) {
       throw quib::Failure(std::string("cannot write ") + argv[1] + ": " + error);

@@ -9,6 +9,7 @@
 #include "browser/rgba_pixels.hpp"
 #include "platform/keys.hpp"
 #include "platform/text.hpp"
+#include "ui/edit_strip.hpp"
 #include "ui/layouts.hpp"
 
 namespace quib {
@@ -68,6 +69,9 @@ TEST(GlyphTable, TheBrowsersTextsAreTheDesktopFontsPixels) {
   std::vector<std::string> texts = {form2::kCommand1Caption, form2::kCommand1Tooltip};
   for (const int code : {1, 8, 27, 38, 100, 104, 254}) {
     texts.push_back(" " + std::to_string(code));  // as the game window prints a key code
+  }
+  for (const std::string& text : editStripTexts()) {
+    texts.push_back(text);  // the editor's strip
   }
   for (const std::string& text : texts) {
     ASSERT_TRUE(table.holds(text)) << "\"" << text << "\" is missing from the table";
