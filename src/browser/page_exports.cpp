@@ -1,10 +1,11 @@
-// The game's entry points for the page's script: the game folder made, a run of the program, a
-// key translated, and the files a player brings taken in.
+// The game's entry points for the page's script: the game folder made, a run of the program or
+// of the editor, a key translated, and the files a player brings taken in.
 #include <emscripten.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include "browser/browser_desktop.hpp"
@@ -14,13 +15,40 @@
 #include "platform/failure.hpp"
 #include "platform/paths.hpp"
 #include "tools/game_folder.hpp"
+#include "ui/editor.hpp"
 #include "ui/game_sources.hpp"
 #include "ui/program.hpp"
+
+// The page downloads the level saved at `path` and plays it from then on.
+EM_JS(void, pageLevelSaved, (const char* path), { quibPage.levelSaved(UTF8ToString(path)); });
 
 namespace {
 
 // Where the page's build puts the hand-made level (emcc --embed-file).
 constexpr const char* kLevelSource = "/shipped/level0.dat";
+// Where the editor's file lies, under the name it is shown and downloaded by.
+constexpr const char* kEditFolder = "/edit";
+
+// The file the editor draws on: a copy of `level` (empty: the shipped one) named `name`, unless
+// `level` is that file already, edited before.
+std::string editedCopy(const std::string& level, const std::string& name) {
+  namespace fs = std::filesystem;
+  if (name.empty() || fs::path(name).filename().string() != name || name == "." || name == "..") {
+    throw quib::Failure("cannot edit a level named \"" + name + "\": the name of a file is needed");
+  }
+  const fs::path edited = fs::path(kEditFolder) / name;
+  const fs::path source = level.empty() ? fs::path(kLevelSource) : fs::path(level);
+  std::error_code error;
+  fs::create_directories(kEditFolder, error);
+  if (!error && source.lexically_normal() != edited) {
+    fs::copy_file(source, edited, fs::copy_options::overwrite_existing, error);
+  }
+  if (error) {
+    throw quib::Failure("cannot copy " + source.string() + " to " + edited.string() + ": " +
+                        error.message());
+  }
+  return edited.string();
+}
 
 // A string the page reads and frees.
 char* forPage(const std::string& text) {
@@ -73,6 +101,31 @@ EMSCRIPTEN_KEEPALIVE int quib_play(const char* level, const char* pictures) {
     quib::BrowserDesktop desktop;
     const quib::GlyphTable font;
     return quib::runProgram(desktop, font, options);
+  } catch (const std::exception& error) {
+    quib::reportError(error.what());
+    return 1;
+  }
+}
+
+// Runs the editor on a copy of the level (empty: the shipped one) named `name`, with the
+// pictures' folder of one's own where given; each save is handed to the page. The exit status:
+// 0 when the editor ends, or the page ends it; 1 after reporting why it could not go on.
+EMSCRIPTEN_KEEPALIVE int quib_edit(const char* level, const char* pictures, const char* name) {
+  try {
+    quib::GameSources sources;
+    sources.level = editedCopy(level, name);
+    if (pictures[0] != '\0') {
+      sources.pictures = pictures;
+    }
+    quib::EditOptions options;
+    options.files = quib::enterGame(sources);
+    options.shownName = name;
+    options.saved = [](const std::string& path) { pageLevelSaved(path.c_str()); };
+    quib::BrowserDesktop desktop;
+    const quib::GlyphTable font;
+    return quib::runEditor(desktop, font, options);
+  } catch (const quib::RunAbandoned&) {
+    return 0;
   } catch (const std::exception& error) {
     quib::reportError(error.what());
     return 1;

@@ -1,7 +1,8 @@
 // The browser's game in a real browser (Chromium, headless): its canvases hold, bit for bit, the
 // pictures quib-shot makes of the same level and keys; keys, the pointer, files of one's own and
-// the address drive it as they should; Escape ends it and a bad level is named.
-// usage: node quib_web_test.js SITE_DIR NATIVE_BIN_DIR WORK_DIR
+// the address drive it as they should; Escape ends it and a bad level is named; the editor
+// draws on the plan and hands its saves over as downloads.
+// usage: node quib_web_test.js SITE_DIR NATIVE_BIN_DIR WORK_DIR  (QUIB_WEB_ONLY=REGEX: some)
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -19,6 +20,9 @@ const shippedLevel = path.join(binDir, 'game', 'lab', 'firstwin.lab', 'level0.da
 // The start screen's button, in client pixels at 1x (ui/layouts.hpp: Command1).
 const startButton = {x: 104 + 48, y: 168 + 16};
 const largestSite = 2 * 1024 * 1024;
+// The plan's geometry in the game window (a view surface's extent N, its corner at 16, 16).
+const viewExtent = 521;
+const viewCorner = 16;
 const startScreenWithin = 1000;  // ms from loading the page
 
 // --- The page's server: the site's files as any static host serves them ---
@@ -205,6 +209,87 @@ async function assertCanvasIs(page, id, png, what) {
     }
   }
   assert.equal(differing, 0, `${what}: ${differing} pixels differ from quib-shot's, first ${first}`);
+}
+
+// --- The editor ---
+
+function levelValues(text) {
+  return text.split(/[\s,]+/).filter(Boolean).map(Number);
+}
+
+// Where the code of point (c, r) in layer k lies among a level file's values.
+function valueIndex(n, c, r, k) {
+  return 1 + ((c * (n + 1) + r) * 2 + k);
+}
+
+// A point inside the level, off its edge, whose layer-0 panel is empty.
+function emptyPoint(values) {
+  const n = values[0];
+  for (let c = 1; c < n; ++c) {
+    for (let r = 1; r < n; ++r) {
+      if (values[valueIndex(n, c, r, 0)] === 0) {
+        return {c, r};
+      }
+    }
+  }
+  throw new Error('the level has no empty point');
+}
+
+// Clicks a point's layer-0 panel on the plan, a little left of the point itself, with the
+// main button or the secondary one: px(c) = 16 + N + 5 + s (c + 1), py(r) = 16 + N/2 +
+// s (ro - r), s = N / (2 ro), in client pixels, scaled as the canvas shows.
+async function clickPlan(page, ro, {c, r}, button = 'left') {
+  const s = viewExtent / (2 * ro);
+  const x = viewCorner + viewExtent + 5 + s * (c + 1) - 3;
+  const y = viewCorner + viewExtent / 2 + s * (ro - r);
+  const box = await (await page.$('#form1')).boundingBox();
+  const scale = box.width / await page.$eval('#form1', (canvas) => canvas.width);
+  await page.mouse.click(box.x + x * scale, box.y + y * scale, {button});
+  await page.evaluate(() => quibPage.settled());
+}
+
+async function pressWithControl(page, names, shift = false) {
+  await page.keyboard.down('Control');
+  if (shift) await page.keyboard.down('Shift');
+  for (const name of names) {
+    await page.keyboard.press(name);
+  }
+  if (shift) await page.keyboard.up('Shift');
+  await page.keyboard.up('Control');
+  await page.evaluate(() => quibPage.settled());
+}
+
+function caption(page) {
+  return page.$eval('#form1-window .caption', (e) => e.textContent);
+}
+
+// Downloads go to a folder of their own, under the names the page gives them, for as long as
+// the session that says so stays open.
+async function downloadsInto(folder) {
+  fs.mkdirSync(folder, {recursive: true});
+  const client = await browser.target().createCDPSession();
+  await client.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
+  return client;
+}
+
+async function downloaded(file, timeout = 5000) {
+  const until = Date.now() + timeout;
+  while (!fs.existsSync(file) || fs.existsSync(`${file}.crdownload`)) {
+    if (Date.now() > until) {
+      throw new Error(`nothing downloaded as ${file}: ${fs.readdirSync(path.dirname(file))}`);
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return fs.readFileSync(file, 'utf8');
+}
+
+// The keydowns the page kept from the browser, from now on.
+function watchPrevented(page) {
+  return page.evaluate(() => {
+    window.prevented = [];
+    window.addEventListener('keydown', (e) => e.ctrlKey && e.code.startsWith('Key') &&
+      window.prevented.push(`${e.code}:${e.defaultPrevented}`));
+  });
 }
 
 // --- The tests ---
@@ -425,6 +510,126 @@ test('the shipped level\'s link plays it', async () => {
   await page.close();
 });
 
+test('#edit: 1 and a click place a wall, Ctrl+S downloads the level; its link and its game ' +
+     'are the edited level', async () => {
+  const shipped = fs.readFileSync(shippedLevel, 'utf8');
+  const values = levelValues(shipped);
+  const ro = values[0];
+  const point = emptyPoint(values);
+  const folder = path.join(workDir, 'downloads-wall');
+  const downloads = await downloadsInto(folder);
+  const page = await openPage('#edit');
+  await waitForState(page, 'editing');
+  assert.equal(await caption(page), 'Find Quib, please - level.dat');
+  assert.equal(await page.title(), 'Find Quib, please - level.dat');
+  assert.ok(await page.$eval('#form2-window', (e) => e.hidden), 'a start screen shows');
+  assert.ok(await page.$eval('.edit-help', (e) => getComputedStyle(e).display !== 'none'),
+            'the help does not say the editor\'s keys');
+  await press(page, ['Digit1']);
+  await clickPlan(page, ro, point);
+  assert.equal(await caption(page), 'Find Quib, please - level.dat*', 'after the click');
+  const leaving = () => page.evaluate(() => {
+    const event = new Event('beforeunload', {cancelable: true});
+    window.dispatchEvent(event);
+    return event.defaultPrevented;
+  });
+  assert.ok(await leaving(), 'leaving the page with unsaved changes asks nothing');
+  await watchPrevented(page);
+  await pressWithControl(page, ['KeyS']);
+  const saved = await downloaded(path.join(folder, 'level.dat'));
+  assert.deepEqual(await page.evaluate(() => window.prevented), ['KeyS:true'],
+                   'Ctrl+S is left to the browser');
+  assert.equal(await caption(page), 'Find Quib, please - level.dat', 'after Ctrl+S');
+  assert.ok(!await leaving(), 'leaving the page asks with nothing unsaved');
+  const want = [...values];
+  want[valueIndex(ro, point.c, point.r, 0)] = 1;
+  assert.deepEqual(levelValues(saved), want,
+                   `the saved level is not the shipped one with a wall at ${point.c}, ${point.r}`);
+  await page.click('#link');
+  const address = await page.$eval('#address', (e) => e.value);
+  assert.equal(decodeURIComponent(address.split('#level=')[1]), saved, 'the link\'s level');
+  await page.focus('#desk');  // the keys typed in the bar are the bar's
+  await page.keyboard.press('Escape');
+  await waitForState(page, 'ended');
+  await page.click('#again');
+  await waitForState(page, 'start');
+  await clickStart(page);
+  await assertCanvasIs(page, 'form1', gameShot([], {level: writeFile('edited.dat', saved)}),
+                       'the edited level, started again');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+  await downloads.detach();
+});
+
+test('#level=...&edit: a right click clears, Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, ' +
+     'none of them the browser\'s', async () => {
+  const text = randomLevel(6, 12);
+  const values = levelValues(text);
+  const ro = values[0];
+  const empty = emptyPoint(values);
+  // A point whose layer-0 panel holds a code, to be cleared.
+  let full = null;
+  for (let c = 1; c < ro && !full; ++c) {
+    for (let r = 1; r < ro && !full; ++r) {
+      if (values[valueIndex(ro, c, r, 0)] !== 0) full = {c, r};
+    }
+  }
+  const folder = path.join(workDir, 'downloads-undo');
+  const downloads = await downloadsInto(folder);
+  const page = await openPage(`#level=${encodeURIComponent(text)}&edit`);
+  await waitForState(page, 'editing');
+  await watchPrevented(page);
+  await press(page, ['Digit2']);
+  await clickPlan(page, ro, empty);
+  await clickPlan(page, ro, full, 'right');
+  await pressWithControl(page, ['KeyZ', 'KeyZ', 'KeyY']);
+  await pressWithControl(page, ['KeyZ'], true);
+  await pressWithControl(page, ['KeyS']);
+  const saved = levelValues(await downloaded(path.join(folder, 'level.dat')));
+  assert.deepEqual(await page.evaluate(() => window.prevented),
+                   ['KeyZ:true', 'KeyZ:true', 'KeyY:true', 'KeyZ:true', 'KeyS:true']);
+  const want = [...values];
+  want[valueIndex(ro, empty.c, empty.r, 0)] = 2;
+  want[valueIndex(ro, full.c, full.r, 0)] = 0;
+  assert.deepEqual(saved, want, 'the door placed and the panel cleared, both undone and redone');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+  await downloads.detach();
+});
+
+test('Edit edits one\'s own level under its name; the page keeps unsaved changes unless ' +
+     'the player lets them go', async () => {
+  const text = randomLevel(7, 8);
+  const values = levelValues(text);
+  const page = await openPage();
+  await waitForState(page, 'start');
+  await (await page.$('#open')).uploadFile(writeFile('mine.dat', text));
+  await waitForState(page, 'start');
+  await page.click('#edit');
+  await waitForState(page, 'editing');
+  assert.equal(await caption(page), 'Find Quib, please - mine.dat');
+  await press(page, ['Digit1']);
+  await clickPlan(page, values[0], emptyPoint(values));
+  assert.equal(await caption(page), 'Find Quib, please - mine.dat*');
+  const answers = [];
+  page.on('dialog', (dialog) => {
+    answers.push(dialog.type());
+    return answers.length === 1 ? dialog.dismiss() : dialog.accept();
+  });
+  await page.evaluate(() => { location.hash = 'keys=38'; });
+  for (const until = Date.now() + 5000; answers.length === 0 && Date.now() < until;) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  await page.evaluate(() => quibPage.settled());
+  assert.equal(await state(page), 'editing', 'the editor ended, its changes lost');
+  await page.evaluate(() => { location.hash = 'keys=40'; });
+  await waitForState(page, 'playing');
+  assert.deepEqual(answers, ['confirm', 'confirm']);
+  assert.ok(await page.$eval('.play-help', (e) => getComputedStyle(e).display !== 'none'),
+            'the help still says the editor\'s keys');
+  await page.close();
+});
+
 async function main() {
   fs.mkdirSync(workDir, {recursive: true});
   const server = await serve(path.resolve(siteDir));
@@ -438,7 +643,9 @@ async function main() {
   });
   let passed = 0;
   let failed = 0;
-  for (const {name, run} of tests) {
+  // QUIB_WEB_ONLY, a regular expression, runs only the tests whose names match it.
+  const only = new RegExp(process.env.QUIB_WEB_ONLY || '');
+  for (const {name, run} of tests.filter((t) => only.test(t.name))) {
     try {
       await run();
       ++passed;

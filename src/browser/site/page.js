@@ -1,16 +1,22 @@
 // The page around the game: its windows as canvases, the page's events queued for the game's
-// run, Web Audio for its sound, and the levels and pictures a player brings (picked, dropped,
-// or in the address). The game itself runs in quib.wasm; browser_desktop.cpp calls in here.
+// run, Web Audio for its sound, the levels and pictures a player brings (picked, dropped, or in
+// the address), and the editor's saved levels handed back as downloads. The game itself runs in
+// quib.wasm; browser_desktop.cpp and page_exports.cpp call in here.
 'use strict';
 
-// The event kinds, numbered as browser_desktop.cpp's kPageKinds reads them.
+// The event kinds, numbered as browser_desktop.cpp's kPageKinds reads them; abandon ends the
+// run from the page, whatever it was doing.
 const EVENT = {
   timeout: 0, close: 1, exposed: 2, pointerMoved: 3, pointerLeft: 4, pointerDown: 5,
-  pointerUp: 6, keyDown: 7, keyUp: 8, padDown: 9, padUp: 10,
+  pointerUp: 6, keyDown: 7, keyUp: 8, padDown: 9, padUp: 10, abandon: 11,
 };
 const KEY_RETURN = 13;
 const KEY_ESCAPE = 27;
 const LAST_KEY = 254;
+// The editor's Ctrl keys (Ctrl+S, Ctrl+Y, Ctrl+Z), the browser's own shortcuts otherwise.
+const EDITOR_CONTROL_KEYS = [83, 89, 90];
+// The name the editor's file takes when the level is the shipped one or the address's.
+const EDITED_NAME = 'level.dat';
 // Where the game's files lie in its memory file system (see page_exports.cpp), and where the
 // files a player brings go.
 const GAME_BIN = '/game/bin';
@@ -18,6 +24,8 @@ const SHIPPED_LEVEL = '/game/lab/firstwin.lab/level0.dat';
 const OWN = '/own';
 const OWN_PICTURES = '/own/x';
 const ADDRESS_LEVEL = '/address/level.dat';
+// Where page_exports.cpp puts the file the editor draws on.
+const EDITED = '/edit/';
 
 const quibPage = {
   windows: new Map(),  // canvas id: {section, canvas, context, caption}
@@ -25,6 +33,7 @@ const quibPage = {
   wake: null,          // ends the game's wait for an event, while it waits
   settlers: [],        // settled()'s promises, waiting for the game to wait
   running: null,       // the program's run, while it runs
+  mode: 'play',        // what runs: play (the program) or edit (the editor); play once it ends
   stopSound: null,     // ends the sound early, while it plays
   audio: null,
   sources: {level: '', pictures: ''},  // empty: the shipped ones
@@ -33,13 +42,26 @@ const quibPage = {
   // until then the game is given no event but timeouts, so nothing reaches a missing file.
   folder: 'none',      // none, making, made or failed
 
-  // The page's state for scripts and tests: loading, start, playing, ended or error.
+  // The page's state for scripts and tests: loading, start, playing, editing, ended or error.
   setState(state) {
     document.body.dataset.quib = state;
     if (state === 'start' && this.startShownAt === null) {
       this.startShownAt = performance.now();
     }
     document.getElementById('again').hidden = state !== 'ended' && state !== 'error';
+    document.getElementById('edit').hidden = state === 'editing';
+  },
+
+  // The help says the keys of the run: the game's or the editor's.
+  setMode(mode) {
+    this.mode = mode;
+    document.body.dataset.mode = mode;
+  },
+
+  // The editor runs, and its caption says the level has changes not saved yet.
+  unsavedEdits() {
+    return Boolean(this.running) && this.mode === 'edit' &&
+           this.windows.get('form1').title.endsWith('*');
   },
 
   say(text) {
@@ -66,6 +88,16 @@ const quibPage = {
     this.fit();
   },
 
+  // The editor's caption follows the file's name and whether it has unsaved changes.
+  setCaption(id, caption) {
+    const window = this.windows.get(id);
+    window.caption.textContent = caption;
+    window.title = caption;
+    if (!window.section.hidden) {
+      document.title = caption;
+    }
+  },
+
   showWindow(id, shown) {
     const window = this.windows.get(id);
     window.section.hidden = !shown;
@@ -76,7 +108,7 @@ const quibPage = {
       }
       document.title = window.title;
       document.getElementById('loading').hidden = true;
-      this.setState(id === 'form1' ? 'playing' : 'start');
+      this.setState(id === 'form2' ? 'start' : this.mode === 'edit' ? 'editing' : 'playing');
       this.fit();
     }
   },
@@ -182,14 +214,19 @@ const quibPage = {
       return;
     }
     // The game's keys are the game's alone (arrows do not scroll, Space does not page), but
-    // the browser keeps its shortcuts and function keys.
-    if (!event.ctrlKey && !event.metaKey && !event.altKey && !/^F\d+$/.test(event.code)) {
+    // the browser keeps its shortcuts and function keys, bar the editor's own: Ctrl+S saves the
+    // level, not the page. Command stands in for Ctrl on a Mac.
+    const control = event.ctrlKey || event.metaKey;
+    if (!control && !event.altKey && !/^F\d+$/.test(event.code)) {
+      event.preventDefault();
+    } else if (control && this.mode === 'edit' && EDITOR_CONTROL_KEYS.includes(code)) {
       event.preventDefault();
     }
-    this.push({kind, code});
+    this.push({kind, code, control, shift: event.shiftKey});
   },
 
-  // Client pixels at 1x, however large the canvas shows.
+  // Client pixels at 1x, however large the canvas shows; the DOM's button number (0 the main
+  // button, 2 the secondary), which browser_desktop.cpp reads for a press or a release.
   onPointer(event, kind, canvas) {
     if (!this.running) {
       return;
@@ -197,7 +234,7 @@ const quibPage = {
     const box = canvas.getBoundingClientRect();
     const x = Math.floor((event.clientX - box.left) * canvas.width / box.width);
     const y = Math.floor((event.clientY - box.top) * canvas.height / box.height);
-    this.push({kind, x, y});
+    this.push({kind, x, y, button: Math.max(0, event.button)});
   },
 
   // Game controllers in the standard mapping, read a frame at a time while any is there.
@@ -280,18 +317,34 @@ const quibPage = {
 
   // --- The program's runs ---
 
-  // Starts the program afresh on the present sources; `replay`, a list of key codes, starts the
-  // game at once (Enter on the start screen) and presses them, as quib-shot --keys does.
-  async run(replay) {
-    await this.stop();
+  // Starts the program afresh on the present sources, or with `edit` the editor on the present
+  // level; `replay`, a list of key codes, starts the game at once (Enter on the start screen)
+  // and presses them, as quib-shot --keys does. Nothing starts while the player keeps the
+  // editor's unsaved changes.
+  async run({replay = null, edit = false} = {}) {
+    if (!await this.stop()) {
+      return;
+    }
     this.queue = [];
     for (const window of this.windows.values()) {
       window.section.hidden = true;
     }
     this.say('');
+    this.setMode(edit ? 'edit' : 'play');
     this.setState('loading');
-    const run = Module.ccall('quib_play', 'number', ['string', 'string'],
-                             [this.sources.level, this.sources.pictures], {async: true});
+    let run;
+    if (edit) {
+      // The editor opens the game window at once: the pictures must be there first.
+      this.makeFolder();
+      const level = this.sources.level;
+      const name = level.startsWith(OWN) || level.startsWith(EDITED) ?
+        level.split('/').pop() : EDITED_NAME;
+      run = Module.ccall('quib_edit', 'number', ['string', 'string', 'string'],
+                         [level, this.sources.pictures, name], {async: true});
+    } else {
+      run = Module.ccall('quib_play', 'number', ['string', 'string'],
+                         [this.sources.level, this.sources.pictures], {async: true});
+    }
     this.running = run;
     if (replay) {
       [KEY_RETURN, ...replay].forEach((code) => this.push({kind: EVENT.keyDown, code}));
@@ -301,28 +354,59 @@ const quibPage = {
       status = await run;
     } finally {
       this.running = null;
+      this.setMode('play');
       this.settle();
     }
     if (this.folder === 'failed') {
       this.setState('error');
     } else if (status === 0) {
       this.setState('ended');
-      this.say('The game has ended. Start again, or open a level of your own.');
+      this.say(edit ? 'The editor has ended. Start again plays the level, Edit edits it.' :
+        'The game has ended. Start again, or open a level of your own.');
     } else {
       this.setState('error');
     }
   },
 
-  // Ends the program's run, if one runs, as closing its window would.
+  // Ends the program's run, if one runs, as closing its window would; the editor's, which a
+  // close would only make ask, is ended by the page, once the player lets its unsaved changes
+  // go. False when the player keeps them, and the editor runs on.
   async stop() {
     const running = this.running;
-    if (running) {
-      this.push({kind: EVENT.close});
-      if (this.stopSound) {
-        this.stopSound();
-      }
-      await running.catch(() => {});
+    if (!running) {
+      return true;
     }
+    if (this.mode === 'edit') {
+      if (this.unsavedEdits() &&
+          !window.confirm('The level has changes not saved yet. Leave them unsaved?')) {
+        return false;
+      }
+      this.push({kind: EVENT.abandon});
+    } else {
+      this.push({kind: EVENT.close});
+    }
+    if (this.stopSound) {
+      this.stopSound();
+    }
+    await running.catch(() => {});
+    return true;
+  },
+
+  // The editor saved its file: the player gets it as a download, and it is the present level
+  // from now on (its link, and the game when started again).
+  levelSaved(path) {
+    const bytes = Module.FS.readFile(path);
+    const url = URL.createObjectURL(new Blob([bytes], {type: 'text/plain'}));
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = path.split('/').pop();
+    link.hidden = true;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    // The download reads the Blob after the click has returned.
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+    this.sources.level = path;
   },
 
   // A C function of page_exports.cpp that answers an error, or an empty string.
@@ -336,7 +420,10 @@ const quibPage = {
   // Levels and pictures picked or dropped: the pictures by their names (p3.bmp, wall.bmp...),
   // anything else as a level or a drawing of one. What is good is taken, what is bad named.
   async takeFiles(files) {
-    await this.stop();
+    const editing = Boolean(this.running) && this.mode === 'edit';
+    if (!await this.stop()) {
+      return;
+    }
     this.makeFolder();  // the shipped pictures stand beside one's own
     const errors = [];
     const levels = [...files].filter((file) => !/\.bmp$/i.test(file.name));
@@ -371,17 +458,26 @@ const quibPage = {
       this.showError(errors.join('\n'));
       return;
     }
-    await this.run(null);
+    // A level opened in the editor is edited in its turn.
+    await this.run({edit: editing});
   },
 
-  // The address: #level= a level file's text, URL-encoded, and &keys= key codes to replay.
+  // The address: #level= a level file's text, URL-encoded, and &keys= key codes to replay, or
+  // &edit (or #edit alone) to open the editor on the level.
   async startFromAddress() {
     const fields = new Map();
     for (const part of location.hash.replace(/^#/, '').split('&').filter(Boolean)) {
       const at = part.indexOf('=');
       fields.set(at < 0 ? part : part.slice(0, at), at < 0 ? '' : part.slice(at + 1));
     }
-    await this.stop();
+    if (!await this.stop()) {
+      return;
+    }
+    const edit = fields.has('edit');
+    if (edit && fields.has('keys')) {
+      this.showError('keys: the keys are replayed in the game, not in the editor (#edit)');
+      return;
+    }
     let replay = null;
     if (fields.has('keys')) {
       replay = keysOf(fields.get('keys'));
@@ -409,7 +505,7 @@ const quibPage = {
       }
       this.sources.level = ADDRESS_LEVEL;
     }
-    await this.run(replay);
+    await this.run({replay, edit});
   },
 
   // An address that plays the present level, shown, put in the address bar and copied.
@@ -457,14 +553,17 @@ const quibPage = {
       canvas.addEventListener('pointermove', (e) => this.onPointer(e, EVENT.pointerMoved, canvas));
       canvas.addEventListener('pointerleave', () => this.running &&
                                                     this.push({kind: EVENT.pointerLeft}));
+      // The main and the secondary button; the secondary one opens no menu of the browser's.
+      const gameButton = (e) => e.button === 0 || e.button === 2;
       canvas.addEventListener('pointerdown', (e) => {
-        if (e.button === 0) {
+        if (gameButton(e)) {
           document.getElementById('desk').focus();
           this.onPointer(e, EVENT.pointerDown, canvas);
         }
       });
-      canvas.addEventListener('pointerup', (e) => e.button === 0 &&
+      canvas.addEventListener('pointerup', (e) => gameButton(e) &&
                                                   this.onPointer(e, EVENT.pointerUp, canvas));
+      canvas.addEventListener('contextmenu', (e) => e.preventDefault());
       section.querySelector('.close').addEventListener('click', () => {
         if (this.running) {
           this.push({kind: EVENT.close});
@@ -480,6 +579,13 @@ const quibPage = {
     window.addEventListener('keydown', () => this.unlockAudio(), true);
     window.addEventListener('resize', () => this.fit());
     window.addEventListener('hashchange', () => this.startFromAddress());
+    // Leaving the page would lose the editor's unsaved changes: the browser asks first.
+    window.addEventListener('beforeunload', (e) => {
+      if (this.unsavedEdits()) {
+        e.preventDefault();
+        e.returnValue = '';
+      }
+    });
     window.addEventListener('gamepadconnected', () => this.pollPads());
 
     const blurAfter = (action) => async (event) => {
@@ -494,7 +600,9 @@ const quibPage = {
       await this.takeFiles(files);
     }));
     document.getElementById('link').addEventListener('click', () => this.link());
-    document.getElementById('again').addEventListener('click', blurAfter(() => this.run(null)));
+    document.getElementById('again').addEventListener('click', blurAfter(() => this.run()));
+    document.getElementById('edit').addEventListener('click',
+                                                     blurAfter(() => this.run({edit: true})));
     document.addEventListener('dragover', (e) => {
       e.preventDefault();
       document.body.classList.add('dragging');
