@@ -11,8 +11,8 @@
 #include "platform/desktop.hpp"
 #include "platform/failure.hpp"
 #include "platform/text.hpp"
-#include "ui/game_sources.hpp"
 #include "ui/editor.hpp"
+#include "ui/game_sources.hpp"
 #include "ui/key_record.hpp"
 #include "ui/program.hpp"
 
@@ -107,10 +107,9 @@ int play(const Options& options) {
   const quib::Font font;
   const auto desktop = quib::openDesktop();
   const int status =
-      options.edit
-          ? quib::runEditor(*desktop, font,
-                            {files, *options.edit, options.scale, record.get(), nullptr})
-          : quib::runProgram(*desktop, font, {files, options.scale, record.get()});
+      options.edit ? quib::runEditor(*desktop, font,
+                                     {files, *options.edit, options.scale, record.get(), nullptr})
+                   : quib::runProgram(*desktop, font, {files, options.scale, record.get()});
   if (record) {
     record->finish();
   }
@@ -120,7 +119,6 @@ int play(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return quib::mainFrame<Options>(
-      argc, argv, kProgram, takeOption, bothLevels, play,
-      [](const char* line) { quib::reportError(line); });
+  return quib::mainFrame<Options>(argc, argv, kProgram, takeOption, bothLevels, play,
+                                  [](const char* line) { quib::reportError(line); });
 }

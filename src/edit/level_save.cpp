@@ -1,13 +1,13 @@
 // Two files written beside their places, then put in place: the kept one first.
 #include "edit/level_save.hpp"
 
+#include <sys/stat.h>
 #include <cerrno>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <sstream>
 #include <string_view>
-#include <sys/stat.h>
 
 #include "formats/input_file.hpp"
 #include "formats/output_file.hpp"

@@ -62,9 +62,9 @@ class GameWindow {
   void placeLevel(int n);
 
   std::unique_ptr<GameScreen> screen_;
-  Image shown_;              // what picture() gave last
-  bool shownWhole_ = false;  // shown_ is a picture of this client area
-  bool viewDrawn_ = false;   // a frame has been drawn since
+  Image shown_;                          // what picture() gave last
+  bool shownWhole_ = false;              // shown_ is a picture of this client area
+  bool viewDrawn_ = false;               // a frame has been drawn since
   std::optional<std::int16_t> printed_;  // the key code printed last
 };
 
