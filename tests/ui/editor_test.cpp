@@ -236,10 +236,21 @@ TEST_F(EditorTest, ADragPaintsEveryPanelOnItsWayInTheLayerItBeganIn) {
   const Point over{static_cast<int>(std::lround(g.px(8.0f))),
                    static_cast<int>(std::lround(g.py(4.0f)))};
   const Point up{over.x, static_cast<int>(std::lround(g.py(6.0f)))};
-  ASSERT_EQ(run({keyDown('1'), pointer(Kind::kPointerDown, start),
-                 pointer(Kind::kPointerMoved, over), pointer(Kind::kPointerMoved, up),
-                 pointer(Kind::kPointerUp, up), withControl('S'), withControl('Z'),
-                 {Kind::kClose}, keyDown('D')}),
+  // The palette's swatch of code 1 under the plan: 28 pixels square, 32 apart, from the plan's
+  // left edge, 4 below the strip's top.
+  const Point wallSwatch{kViewLeft + 521 + 5 + 32 + 14,
+                         planClientSize(521.0f, 10.0f).height + 4 + 14};
+  ASSERT_EQ(run({keyDown('3'),
+                 pointer(Kind::kPointerDown, wallSwatch),
+                 pointer(Kind::kPointerUp, wallSwatch),
+                 pointer(Kind::kPointerDown, start),
+                 pointer(Kind::kPointerMoved, over),
+                 pointer(Kind::kPointerMoved, up),
+                 pointer(Kind::kPointerUp, up),
+                 withControl('S'),
+                 withControl('Z'),
+                 {Kind::kClose},
+                 keyDown('D')}),
             0);
   auto expected = std::make_unique<Labmap>();
   for (int i = 2; i <= 8; ++i) {
