@@ -2,7 +2,9 @@
 // and the whole key as the player waits for it: the chain, the window's picture brought up to
 // date, and its changes scaled into a window at 1x, 2x and 4x, as the desktop does.
 // Each level is measured beside an empty level of the same extent and viewer, in the same
-// run, and the table after the benchmarks gives each one's time against its baseline.
+// run, and the table after the benchmarks gives each one's time against its baseline. A click
+// of the editor, which changes a panel and redraws as a key does, is held against Space on the
+// same level.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -15,6 +17,7 @@
 #include "canvas/fit.hpp"
 #include "control/key_handler.hpp"
 #include "control/plan_map.hpp"
+#include "edit/level_edits.hpp"
 #include "platform/paths.hpp"
 #include "platform/picture_file.hpp"
 #include "platform/text.hpp"
@@ -136,9 +139,47 @@ void runWhole(benchmark::State& state, const Level& level, const Viewer& viewer,
   }
 }
 
+// The editor's click as the designer waits for it: a panel straight ahead changed, the view and
+// the plan redrawn, the window's picture brought up to date and scaled into a 1x window. The
+// clicks go round eight panels, setting and clearing them in turn: no grid comes back within
+// sixteen clicks, so the plan is drawn afresh each time, as for a designer's new grid.
+void runEditClicks(benchmark::State& state, const Level& level, const Viewer& viewer) {
+  const quib::Font font;
+  quib::GameWindow game(font);
+  quib::GameScreen& scene = game.screen();
+  furnish(scene);
+  level(scene.world);
+  viewer(scene.world);
+  const quib::Size client = quib::planClientSize(scene.world.N, scene.world.ro);
+  scene.own.resize(client.width, client.height);
+  game.keyDown(quib::vk::kSpace);
+  quib::LevelEdits edits(scene.world);
+  quib::Image window(client.width, client.height);
+  const quib::BorrowedPixels pixels = quib::BorrowedPixels::of(window);
+  std::vector<quib::Rect> changed;
+  quib::paintFitted(pixels, game.picture(changed), quib::WindowSurface::kBackColour);
+  const quib::Rect place = {0, 0, client.width, client.height};
+  constexpr int kPanels = 8;
+  const auto column = static_cast<int>(scene.world.X);
+  const auto row = static_cast<int>(scene.world.Y) + 2;
+  int click = 0;
+  for (auto _ : state) {
+    const quib::PlanSpot spot{column + (click % kPanels) - kPanels / 2, row, 0};
+    const std::int32_t code = (click / kPanels) % 2 == 0 ? quib::code::kDoor : quib::code::kEmpty;
+    edits.set(scene.world, spot, code);
+    game.redraw();
+    const quib::Image& picture = game.picture(changed);
+    for (const quib::Rect& part : changed) {
+      quib::paintScaled(pixels, picture, place, part);
+    }
+    ++click;
+    benchmark::DoNotOptimize(window.row(0));
+  }
+}
+
 struct Case {
   std::string name;
-  std::string baseline;  // the empty level it is held against; empty for a baseline
+  std::string baseline;  // what it is held against (an empty level); empty for a baseline
 };
 
 // Registers a case: the key chain alone, or with a window scale the whole key.
@@ -243,6 +284,30 @@ void addWholeKeys(const Add& add) {
   }
 }
 
+// The editor's click beside the whole key Space, on the bundled level and on the largest grid
+// of walls everywhere.
+void addEditClicks(const Add& add, std::vector<Case>& cases) {
+  const Viewer start = [](quib::World&) {};
+  const struct {
+    std::string at;
+    Level level;
+    Viewer viewer;
+  } places[] = {
+      {"bundled_level/extent:22/start", bundled(), start},
+      {"walls_everywhere/extent:100/viewer:(50,0)/h:0", filled(quib::kGridMax, quib::code::kWall),
+       kRowZero},
+  };
+  for (const auto& place : places) {
+    const std::string key = "whole_key/" + place.at + "/space/window:1x";
+    add(key, "", place.level, place.viewer, kSpaceOnly, 1);
+    const std::string name = "edit_click/" + place.at + "/window:1x";
+    benchmark::RegisterBenchmark(name.c_str(), [place](benchmark::State& state) {
+      runEditClicks(state, place.level, place.viewer);
+    })->Unit(benchmark::kMicrosecond);
+    cases.push_back({name, key});
+  }
+}
+
 std::vector<Case> registerCases() {
   std::vector<Case> cases;
   const Add add = [&](const std::string& name, const std::string& baseline, const Level& level,
@@ -265,6 +330,7 @@ std::vector<Case> registerCases() {
   addTurns(chain);
   addBundledLevel(chain);
   addWholeKeys(add);
+  addEditClicks(add, cases);
   return cases;
 }
 
@@ -298,7 +364,7 @@ int main(int argc, char** argv) {
   const std::vector<Case> cases = registerCases();
   TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\n%-80s %10s %10s %7s\n", "per key (median)", "time (us)", "empty (us)", "ratio");
+  std::printf("\n%-80s %10s %10s %7s\n", "per key (median)", "time (us)", "baseline", "ratio");
   for (const Case& c : cases) {
     if (c.baseline.empty() || reporter.times.count(c.name) == 0 ||
         reporter.times.count(c.baseline) == 0) {

@@ -10,10 +10,11 @@ declare -A allowed=(
   [canvas]="canvas world formats"
   [render]="render canvas world formats"
   [control]="control render canvas world formats"
+  [edit]="edit control render canvas world formats"
   [platform]="platform canvas world formats"
-  [ui]="ui control render platform canvas world formats"
-  [app]="app ui control render platform canvas world formats"
-  [browser]="browser ui control render platform canvas world formats tools"
+  [ui]="ui edit control render platform canvas world formats"
+  [app]="app ui edit control render platform canvas world formats"
+  [browser]="browser ui edit control render platform canvas world formats tools"
 )
 bad=0
 for lib in "${!allowed[@]}"; do

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -164,7 +165,7 @@ class Editor {
         return;
       case Kind::kPointerMoved:
         if (dragging_) {
-          paintAt(event.x, event.y);
+          dragTo({event.x, event.y});
         }
         return;
       case Kind::kPointerUp:
@@ -192,8 +193,12 @@ class Editor {
       return;  // the question first
     }
     dragging_ = event.button;
+    dragLayer_.reset();
     lastSpot_.reset();
-    paintAt(event.x, event.y);
+    dragAt_ = {event.x, event.y};
+    if (paintAt(dragAt_)) {
+      game_.redraw();
+    }
   }
 
   void pointerUp(const DesktopEvent& event) {
@@ -204,22 +209,45 @@ class Editor {
     answer(strip_->pointerUp(event.x, event.y - stripTop()));
   }
 
+  // A drag paints every panel on its way, a pixel at a time: the pointer's events come as far
+  // apart as it moves between two of them.
+  void dragTo(Point to) {
+    const Point from = dragAt_;
+    const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    bool changed = false;
+    for (int step = 1; step <= steps; ++step) {
+      changed = paintAt({from.x + (to.x - from.x) * step / steps,
+                         from.y + (to.y - from.y) * step / steps}) ||
+                changed;
+    }
+    dragAt_ = to;
+    if (changed) {
+      game_.redraw();
+    }
+  }
+
   // Sets the panel under the pointer to the chosen code, or clears it with the secondary
-  // button; a drag sets each panel it passes once.
-  void paintAt(int x, int y) {
+  // button; true when that changed it. A drag keeps to the layer it began in, so that one along
+  // a row of points lays panels across the view even where it passes over a point.
+  bool paintAt(Point at) {
     const World& world = game_.screen().world;
     const PlanGeometry geometry(world.N, world.ro, static_cast<float>(kViewLeft),
                                 static_cast<float>(kViewTop));
-    const std::optional<PlanSpot> spot =
-        spotAt(geometry, static_cast<float>(x), static_cast<float>(y));
-    if (!spot || spot == lastSpot_) {
-      return;
+    std::optional<PlanSpot> spot =
+        spotAt(geometry, static_cast<float>(at.x), static_cast<float>(at.y));
+    if (!spot) {
+      return false;
+    }
+    if (dragLayer_) {
+      spot->k = *dragLayer_;
+    }
+    dragLayer_ = spot->k;
+    if (spot == lastSpot_) {
+      return false;
     }
     lastSpot_ = spot;
     const std::int32_t code = dragging_ == PointerButton::kPrimary ? strip_->chosen() : 0;
-    if (edits_->set(game_.screen().world, *spot, code)) {
-      game_.redraw();
-    }
+    return edits_->set(game_.screen().world, *spot, code);
   }
 
   void keyDown(const DesktopEvent& event) {
@@ -362,6 +390,8 @@ class Editor {
   std::string caption_;
   std::optional<PointerButton> dragging_;
   std::optional<PlanSpot> lastSpot_;
+  std::optional<int> dragLayer_;
+  Point dragAt_;
   std::optional<Ending> ending_;
   bool replaced_ = false;  // the level is a new one, not the file's
   bool behind_ = false;

@@ -229,6 +229,40 @@ TEST_F(EditorTest, UndoRedoAndTheCaptionsMarkOfUnsavedChanges) {
   EXPECT_TRUE(kept.good()) << "the first save's file, kept by the second";
 }
 
+TEST_F(EditorTest, ADragPaintsEveryPanelOnItsWayInTheLayerItBeganIn) {
+  const PlanGeometry g = planOf(10.0f);
+  // One move from beside point 2 of row 4 to right over point 8, and on up its column.
+  const Point start = aimAt(g, {2, 4, 0});
+  const Point over{static_cast<int>(std::lround(g.px(8.0f))),
+                   static_cast<int>(std::lround(g.py(4.0f)))};
+  const Point up{over.x, static_cast<int>(std::lround(g.py(6.0f)))};
+  // The palette's swatch of code 1 under the plan: 28 pixels square, 32 apart, from the plan's
+  // left edge, 4 below the strip's top.
+  const Point wallSwatch{kViewLeft + 521 + 5 + 32 + 14,
+                         planClientSize(521.0f, 10.0f).height + 4 + 14};
+  ASSERT_EQ(run({keyDown('3'),
+                 pointer(Kind::kPointerDown, wallSwatch),
+                 pointer(Kind::kPointerUp, wallSwatch),
+                 pointer(Kind::kPointerDown, start),
+                 pointer(Kind::kPointerMoved, over),
+                 pointer(Kind::kPointerMoved, up),
+                 pointer(Kind::kPointerUp, up),
+                 withControl('S'),
+                 withControl('Z'),
+                 {Kind::kClose},
+                 keyDown('D')}),
+            0);
+  auto expected = std::make_unique<Labmap>();
+  for (int i = 2; i <= 8; ++i) {
+    (*expected)(i, 4, 0) = code::kWall;
+  }
+  (*expected)(8, 5, 0) = code::kWall;
+  (*expected)(8, 6, 0) = code::kWall;
+  int n = 0;
+  EXPECT_EQ(*savedLevel(n), *expected);
+  EXPECT_EQ(window().captions.back(), "Find Quib, please - room.dat*") << "one step undone whole";
+}
+
 TEST_F(EditorTest, UnsavedChangesAskOnceBeforeTheEnd) {
   const Point far = aimAt(planOf(10.0f), {5, 10, 0});
   const Point beside = aimAt(planOf(10.0f), {6, 10, 0});
