@@ -32,9 +32,11 @@ void forEachSpot(Visit&& visit) {
 
 }  // namespace
 
-LevelEdits::LevelEdits(const World& loaded) {
+LevelEdits::LevelEdits(const World& loaded)
+    : presentOf_(static_cast<std::size_t>(kSide) * kSide * 2) {
   origins_.ro = loaded.ro;
   forEachSpot([&](const PlanSpot& s) { origins_.labmap(s.i, s.j, s.k) = indexOf(s); });
+  followOrigins();
 }
 
 bool LevelEdits::set(World& world, const PlanSpot& spot, std::int32_t code) {
@@ -92,7 +94,16 @@ void LevelEdits::turned(std::int16_t keyCode) {
     LeftRound(origins_);
   } else if (keyCode == vk::kNumpad6) {
     RightRound(origins_);
+  } else {
+    return;
   }
+  followOrigins();
+}
+
+void LevelEdits::followOrigins() {
+  forEachSpot([&](const PlanSpot& s) {
+    presentOf_[static_cast<std::size_t>(origins_.labmap(s.i, s.j, s.k))] = indexOf(s);
+  });
 }
 
 std::unique_ptr<Labmap> LevelEdits::asLoaded(const Labmap& present) const {
@@ -109,20 +120,10 @@ void LevelEdits::saved() {
   savedAt_ = done_;
 }
 
-PlanSpot LevelEdits::presentSpot(int loaded) const {
-  PlanSpot found;
-  forEachSpot([&](const PlanSpot& s) {
-    if (origins_.labmap(s.i, s.j, s.k) == loaded) {
-      found = s;
-    }
-  });
-  return found;
-}
-
 void LevelEdits::apply(World& world, const Step& step, bool forward) const {
   // A step holds each panel once: the order it is put back in does not matter.
   for (const Change& change : step) {
-    const PlanSpot at = presentSpot(change.loaded);
+    const PlanSpot at = spotOf(presentOf_[static_cast<std::size_t>(change.loaded)]);
     world.labmap(at.i, at.j, at.k) = forward ? change.after : change.before;
   }
 }

@@ -43,13 +43,15 @@ class LevelEdits {
   };
   using Step = std::vector<Change>;
 
-  // The present grid's panel that lay at `loaded` in the level as loaded.
-  PlanSpot presentSpot(int loaded) const;
+  // Brings presentOf_ up to date with origins_.
+  void followOrigins();
   void apply(World& world, const Step& step, bool forward) const;
 
   // Each panel of the present grid holds the index of the place it lay at when loaded, turned
   // with the world by the very same turns: the inverse of every turn since is read off it.
   World origins_;
+  // Where each panel of the level as loaded lies in the present grid: origins_ read backwards.
+  std::vector<int> presentOf_;
   std::vector<Step> steps_;
   std::size_t done_ = 0;  // the steps taken, the rest of steps_ undone
   Step open_;
