@@ -108,12 +108,9 @@ void run(benchmark::State& state, const Level& level, const Viewer& viewer, cons
   }
 }
 
-// The whole key: the chain, the game window's picture with its changes, and those changes
-// scaled into a window `scale` times the client area's size.
-void runWhole(benchmark::State& state, const Level& level, const Viewer& viewer, const Keys& keys,
-              int scale) {
-  const quib::Font font;
-  quib::GameWindow game(font);
+// The game window furnished, on the level with the viewer placed, its client area sized for the
+// level's plan; that size.
+quib::Size prepare(quib::GameWindow& game, const Level& level, const Viewer& viewer) {
   quib::GameScreen& scene = game.screen();
   furnish(scene);
   level(scene.world);
@@ -121,6 +118,16 @@ void runWhole(benchmark::State& state, const Level& level, const Viewer& viewer,
   quib::updateConerow(scene.world);
   const quib::Size client = quib::planClientSize(scene.world.N, scene.world.ro);
   scene.own.resize(client.width, client.height);
+  return client;
+}
+
+// The whole key: the chain, the game window's picture with its changes, and those changes
+// scaled into a window `scale` times the client area's size.
+void runWhole(benchmark::State& state, const Level& level, const Viewer& viewer, const Keys& keys,
+              int scale) {
+  const quib::Font font;
+  quib::GameWindow game(font);
+  const quib::Size client = prepare(game, level, viewer);
   quib::Image window(client.width * scale, client.height * scale);
   const quib::BorrowedPixels pixels = quib::BorrowedPixels::of(window);
   std::vector<quib::Rect> changed;
@@ -146,12 +153,8 @@ void runWhole(benchmark::State& state, const Level& level, const Viewer& viewer,
 void runEditClicks(benchmark::State& state, const Level& level, const Viewer& viewer) {
   const quib::Font font;
   quib::GameWindow game(font);
+  const quib::Size client = prepare(game, level, viewer);
   quib::GameScreen& scene = game.screen();
-  furnish(scene);
-  level(scene.world);
-  viewer(scene.world);
-  const quib::Size client = quib::planClientSize(scene.world.N, scene.world.ro);
-  scene.own.resize(client.width, client.height);
   game.keyDown(quib::vk::kSpace);
   quib::LevelEdits edits(scene.world);
   quib::Image window(client.width, client.height);

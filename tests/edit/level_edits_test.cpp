@@ -5,27 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 
 #include "world/key_codes.hpp"
 #include "world/labmap_printer.hpp"
+#include "world/random_world.hpp"
 #include "world/turning.hpp"
 
 namespace quib {
 namespace {
 
-std::unique_ptr<World> randomLevel(int n, unsigned seed) {
-  auto world = std::make_unique<World>();
-  std::mt19937 random(seed);
-  for (int i = 0; i <= kGridMax; ++i) {
-    for (int j = 0; j <= kGridMax; ++j) {
-      world->labmap(i, j, 0) = static_cast<std::int32_t>(random() % 9);
-      world->labmap(i, j, 1) = static_cast<std::int32_t>(random() % 9);
-    }
-  }
-  placeViewer(*world, n);
-  return world;
-}
+// Codes 0 to 8: the edits set 9, which no panel holds before.
+constexpr unsigned kCodes = 9;
 
 void turn(World& world, std::int16_t key) {
   if (key == vk::kNumpad4) {
@@ -48,7 +38,7 @@ TEST(LevelEdits, AnEditAfterTurnsIsSavedWhereTheLevelWasLoaded) {
       {vk::kNumpad6, vk::kNumpad6, vk::kNumpad4, vk::kNumpad6, vk::kNumpad6, vk::kNumpad6}};
   for (const int n : {1, 2, 10, 22, 100}) {
     for (const auto& turns : turnings) {
-      const auto loaded = randomLevel(n, static_cast<unsigned>(n));
+      const auto loaded = randomWorld(n, static_cast<unsigned>(n), kCodes);
       auto world = std::make_unique<World>(*loaded);
       LevelEdits edits(*world);
       for (const std::int16_t key : turns) {
@@ -83,7 +73,7 @@ TEST(LevelEdits, AnEditAfterTurnsIsSavedWhereTheLevelWasLoaded) {
 }
 
 TEST(LevelEdits, StepsAreUndoneAndRedoneWholeWhereverTheWorldTurnedSince) {
-  const auto loaded = randomLevel(10, 7);
+  const auto loaded = randomWorld(10, 7, kCodes);
   auto world = std::make_unique<World>(*loaded);
   LevelEdits edits(*world);
   EXPECT_FALSE(edits.unsaved());

@@ -4,24 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
+
+#include "world/random_world.hpp"
 
 namespace quib {
 namespace {
-
-std::unique_ptr<World> randomWorld(int n, unsigned seed) {
-  auto world = std::make_unique<World>();
-  std::mt19937 random(seed);
-  for (int i = 0; i <= kGridMax; ++i) {
-    for (int j = 0; j <= kGridMax; ++j) {
-      world->labmap(i, j, 0) = static_cast<std::int32_t>(random() % 10);
-      world->labmap(i, j, 1) = static_cast<std::int32_t>(random() % 10);
-    }
-  }
-  placeViewer(*world, n);
-  world->Y = static_cast<float>(random() % static_cast<unsigned>(n + 1));
-  return world;
-}
 
 TEST(Turning, WorkedExampleAndItsMirror) {
   auto world = std::make_unique<World>();
