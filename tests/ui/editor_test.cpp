@@ -29,18 +29,31 @@ namespace {
 
 using Kind = DesktopEvent::Kind;
 
-DesktopEvent pointer(Kind kind, Point at, PointerButton button = PointerButton::kPrimary) {
-  DesktopEvent event{kind, at.x, at.y};
-  event.button = button;
-  return event;
-}
+// The designer's hands, event by event, in the order written.
+struct Script {
+  std::vector<DesktopEvent> events;
 
-DesktopEvent withControl(char letter, bool shift = false) {
-  DesktopEvent event = keyDown(static_cast<std::int16_t>(letter));
-  event.control = true;
-  event.shift = shift;
-  return event;
-}
+  Script& key(std::int16_t code) { return add(keyDown(code)); }
+  Script& ctrl(char letter, bool shift = false) {
+    DesktopEvent event = keyDown(static_cast<std::int16_t>(letter));
+    event.control = true;
+    event.shift = shift;
+    return add(event);
+  }
+  Script& pointer(Kind kind, Point at, PointerButton button = PointerButton::kPrimary) {
+    DesktopEvent event{kind, at.x, at.y};
+    event.button = button;
+    return add(event);
+  }
+  Script& click(Point at, PointerButton button = PointerButton::kPrimary) {
+    return pointer(Kind::kPointerDown, at, button).pointer(Kind::kPointerUp, at, button);
+  }
+  Script& close() { return add({Kind::kClose}); }
+  Script& add(const DesktopEvent& event) {
+    events.push_back(event);
+    return *this;
+  }
+};
 
 // A window pixel that aims at the panel: beside the point for layer 0, above or below it for
 // layer 1, as far out as the plan's scale lets a whole pixel still lie nearer that point and
@@ -70,8 +83,9 @@ class EditorTest : public ScratchGameFolder {
     level_ = (root_ / "room.dat").string();
   }
 
-  int run(std::vector<DesktopEvent> events) {
-    desktop_.script.assign(events.begin(), events.end());
+  int run(const Script& script) {
+    desktop_ = ScriptedDesktop();
+    desktop_.script.assign(script.events.begin(), script.events.end());
     EditOptions options;
     options.files = {pictures(), level_};
     options.shownName = "room.dat";
@@ -83,25 +97,28 @@ class EditorTest : public ScratchGameFolder {
     std::ofstream out(level_, std::ios::binary);
     quib::writeLevel(out, labmap, n);
   }
-  std::unique_ptr<Labmap> savedLevel(int& n) const {
+  // The file holds a level of extent n, empty but for these panels.
+  void expectSaved(int n, const std::vector<std::pair<PlanSpot, std::int32_t>>& panels) const {
+    auto expected = std::make_unique<Labmap>();
+    for (const auto& [spot, code] : panels) {
+      (*expected)(spot.i, spot.j, spot.k) = code;
+    }
     auto labmap = std::make_unique<Labmap>();
     const LevelRead read = readLevel(level_, *labmap);
-    EXPECT_TRUE(read.ok()) << read.error;
-    n = read.n;
-    return labmap;
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.n, n);
+    EXPECT_EQ(*labmap, *expected);
   }
   const ScriptedDesktop::Opened& window() const { return desktop_.opened.at(0); }
-  int stripTop() const { return window().spec.minimum.height - EditStrip::kHeight; }
-
-  static PlanGeometry planOf(float extent) {
-    return PlanGeometry(521.0f, extent, static_cast<float>(kViewLeft),
-                        static_cast<float>(kViewTop));
-  }
 
   std::string level_;
   ScriptedDesktop desktop_;
   std::vector<std::string> saved_;
 };
+
+PlanGeometry planOf(float extent) {
+  return PlanGeometry(521.0f, extent, static_cast<float>(kViewLeft), static_cast<float>(kViewTop));
+}
 
 // True when the picture's top-left part is `expected`.
 bool showsAt(const Image& picture, const Image& expected) {
@@ -115,74 +132,63 @@ bool showsAt(const Image& picture, const Image& expected) {
   return true;
 }
 
+// The world turned as the keys turn it, or those turns undone.
+void turnAs(World& world, const std::vector<std::int16_t>& keys, bool back) {
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    const std::int16_t key = back ? keys[keys.size() - 1 - k] : keys[k];
+    if (key == vk::kNumpad4 || key == vk::kNumpad6) {
+      ((key == vk::kNumpad4) != back ? LeftRound : RightRound)(world);
+    }
+  }
+}
+
 TEST_F(EditorTest, AClickSetsThePanelAimedAtWhateverTheScaleTurnsAndEyeHeight) {
-  struct Case {
-    std::vector<std::int16_t> keys;  // turns and eye moves before the click
-  };
-  const std::vector<Case> cases = {
-      {{}},
-      {{vk::kNumpad4, vk::kNumpad8, vk::kNumpad8, vk::kNumpad8}},
-      {{vk::kNumpad6, vk::kNumpad6, vk::kNumpad8, vk::kNumpad8, vk::kNumpad8, vk::kNumpad8,
-        vk::kNumpad8, vk::kNumpad8, vk::kNumpad8, vk::kUp}},
+  // Turns and eye moves before the clicks.
+  const std::vector<std::vector<std::int16_t>> keyings = {
+      {},
+      {vk::kNumpad4, vk::kNumpad8, vk::kNumpad8, vk::kNumpad8},
+      {vk::kNumpad6, vk::kNumpad6, vk::kNumpad8, vk::kNumpad8, vk::kNumpad8, vk::kNumpad8,
+       vk::kNumpad8, vk::kNumpad8, vk::kNumpad8, vk::kUp},
   };
   for (const int n : {1, 2, 10, 22, 100}) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE("extent " + std::to_string(n) + ", " + std::to_string(c.keys.size()) + " keys");
-      auto loaded = std::make_unique<Labmap>();
-      (*loaded)(0, 0, 0) = code::kWall;
-      putLevel(*loaded, n);
-      // Straight ahead at the far row, and a side panel of the near corner.
-      const std::vector<PlanSpot> spots = {{n / 2, n, 0}, {0, 0, 1}};
-      std::vector<DesktopEvent> script;
-      for (const std::int16_t key : c.keys) {
-        script.push_back(keyDown(key));
+    for (const auto& keys : keyings) {
+      SCOPED_TRACE("extent " + std::to_string(n) + ", " + std::to_string(keys.size()) + " keys");
+      auto loaded = std::make_unique<World>();
+      loaded->labmap(0, 0, 0) = code::kWall;
+      placeViewer(*loaded, n);
+      putLevel(loaded->labmap, n);
+      // Straight ahead at the far row; the centre, whose layers a turn of an even grid keeps;
+      // the near corner.
+      const std::vector<PlanSpot> spots = {{n / 2, n, 0}, {n / 2, n / 2, 1}, {0, 0, 1}};
+      Script script;
+      for (const std::int16_t key : keys) {
+        script.key(key);
       }
-      script.push_back(keyDown('5'));  // the power switch
-      const PlanGeometry g = planOf(static_cast<float>(n));
+      script.key('5');  // the power switch
       for (const PlanSpot& spot : spots) {
-        script.push_back(pointer(Kind::kPointerDown, aimAt(g, spot)));
-        script.push_back(pointer(Kind::kPointerUp, aimAt(g, spot)));
+        script.click(aimAt(planOf(static_cast<float>(n)), spot));
       }
-      script.push_back(withControl('S'));
-      script.push_back({Kind::kClose});
-      desktop_ = ScriptedDesktop();
-      ASSERT_EQ(run(script), 0);
+      ASSERT_EQ(run(script.ctrl('S').close()), 0);
 
       // The same edits on the level turned the same way, then turned back.
-      auto expected = std::make_unique<World>();
-      expected->labmap = *loaded;
-      placeViewer(*expected, n);
-      for (const std::int16_t key : c.keys) {
-        if (key == vk::kNumpad4) {
-          LeftRound(*expected);
-        } else if (key == vk::kNumpad6) {
-          RightRound(*expected);
-        }
-      }
+      turnAs(*loaded, keys, false);
       for (const PlanSpot& spot : spots) {
-        expected->labmap(spot.i, spot.j, spot.k) = code::kPowerSwitch;
+        loaded->labmap(spot.i, spot.j, spot.k) = code::kPowerSwitch;
       }
-      for (auto key = c.keys.rbegin(); key != c.keys.rend(); ++key) {
-        if (*key == vk::kNumpad4) {
-          RightRound(*expected);
-        } else if (*key == vk::kNumpad6) {
-          LeftRound(*expected);
-        }
-      }
-      int savedN = 0;
-      EXPECT_EQ(*savedLevel(savedN), expected->labmap) << "saved as loaded";
-      EXPECT_EQ(savedN, n);
+      turnAs(*loaded, keys, true);
+      auto saved = std::make_unique<Labmap>();
+      ASSERT_TRUE(readLevel(level_, *saved).ok());
+      EXPECT_EQ(*saved, loaded->labmap) << "saved as loaded";
 
       // What the editor showed is what the game shows of the saved level after the same keys.
       GameWindow game(font_);
       game.Form_Load({pictures(), level_});
-      for (const std::int16_t key : c.keys) {
+      for (const std::int16_t key : keys) {
         game.keyDown(key);
       }
-      if (c.keys.empty()) {
+      if (keys.empty()) {
         game.redraw();
       }
-      ASSERT_FALSE(window().presented.empty());
       EXPECT_TRUE(showsAt(window().presented.back(), game.clientArea()))
           << "the view and the plan after the edits";
     }
@@ -190,43 +196,23 @@ TEST_F(EditorTest, AClickSetsThePanelAimedAtWhateverTheScaleTurnsAndEyeHeight) {
 }
 
 TEST_F(EditorTest, UndoRedoAndTheCaptionsMarkOfUnsavedChanges) {
-  const PlanGeometry g = planOf(10.0f);
-  const Point far = aimAt(g, {5, 10, 0});
-  const Point beside = aimAt(g, {6, 10, 0});
-  ASSERT_EQ(run({keyDown('1'),
-                 pointer(Kind::kPointerDown, far),
-                 pointer(Kind::kPointerMoved, beside),
-                 pointer(Kind::kPointerUp, beside),
-                 withControl('Z'),
-                 withControl('Y'),
-                 withControl('Z'),
-                 withControl('Z', true),
-                 withControl('S'),
-                 pointer(Kind::kPointerDown, far, PointerButton::kSecondary),
-                 pointer(Kind::kPointerUp, far, PointerButton::kSecondary),
-                 withControl('S'),
-                 {Kind::kClose}}),
-            0);
+  const Point far = aimAt(planOf(10.0f), {5, 10, 0});
+  const Point beside = aimAt(planOf(10.0f), {6, 10, 0});
+  Script script;
+  script.key('1').pointer(Kind::kPointerDown, far).pointer(Kind::kPointerMoved, beside);
+  script.pointer(Kind::kPointerUp, beside).ctrl('Z').ctrl('Y').ctrl('Z').ctrl('Z', true);
+  script.ctrl('S').click(far, PointerButton::kSecondary).ctrl('S').close();
+  ASSERT_EQ(run(script), 0);
   EXPECT_EQ(window().spec.caption, "Find Quib, please - room.dat") << "a new file";
+  const std::string clean = "Find Quib, please - room.dat";
+  const std::string dirty = clean + "*";
+  // The drag, undone, redone by Ctrl+Y, undone, redone by Ctrl+Shift+Z, saved; a panel
+  // cleared by the secondary button, saved.
   EXPECT_EQ(window().captions,
-            (std::vector<std::string>{
-                "Find Quib, please - room.dat*",  // the drag
-                "Find Quib, please - room.dat",   // undone
-                "Find Quib, please - room.dat*",  // redone by Ctrl+Y
-                "Find Quib, please - room.dat",   // undone
-                "Find Quib, please - room.dat*",  // redone by Ctrl+Shift+Z
-                "Find Quib, please - room.dat",   // saved
-                "Find Quib, please - room.dat*",  // cleared by the secondary button
-                "Find Quib, please - room.dat",   // saved
-            }));
+            (std::vector<std::string>{dirty, clean, dirty, clean, dirty, clean, dirty, clean}));
   EXPECT_EQ(saved_, (std::vector<std::string>(2, level_)));
-  int n = 0;
-  auto expected = std::make_unique<Labmap>();
-  (*expected)(6, 10, 0) = code::kWall;  // the drag's second panel; its first was cleared
-  EXPECT_EQ(*savedLevel(n), *expected);
-  EXPECT_EQ(n, 10);
-  std::ifstream kept(level_ + "~");
-  EXPECT_TRUE(kept.good()) << "the first save's file, kept by the second";
+  expectSaved(10, {{{6, 10, 0}, code::kWall}});  // the drag's second panel; its first cleared
+  EXPECT_TRUE(fs::exists(level_ + "~")) << "the first save's file, kept by the second";
 }
 
 TEST_F(EditorTest, ADragPaintsEveryPanelOnItsWayInTheLayerItBeganIn) {
@@ -240,71 +226,60 @@ TEST_F(EditorTest, ADragPaintsEveryPanelOnItsWayInTheLayerItBeganIn) {
   // left edge, 4 below the strip's top.
   const Point wallSwatch{kViewLeft + 521 + 5 + 32 + 14,
                          planClientSize(521.0f, 10.0f).height + 4 + 14};
-  ASSERT_EQ(run({keyDown('3'),
-                 pointer(Kind::kPointerDown, wallSwatch),
-                 pointer(Kind::kPointerUp, wallSwatch),
-                 pointer(Kind::kPointerDown, start),
-                 pointer(Kind::kPointerMoved, over),
-                 pointer(Kind::kPointerMoved, up),
-                 pointer(Kind::kPointerUp, up),
-                 withControl('S'),
-                 withControl('Z'),
-                 {Kind::kClose},
-                 keyDown('D')}),
-            0);
-  auto expected = std::make_unique<Labmap>();
-  for (int i = 2; i <= 8; ++i) {
-    (*expected)(i, 4, 0) = code::kWall;
+  Script script;
+  script.key('3').click(wallSwatch).pointer(Kind::kPointerDown, start);
+  script.pointer(Kind::kPointerMoved, over).pointer(Kind::kPointerMoved, up);
+  script.pointer(Kind::kPointerUp, up).ctrl('S').ctrl('Z').close().key('D');
+  ASSERT_EQ(run(script), 0);
+  std::vector<std::pair<PlanSpot, std::int32_t>> walls;
+  for (const PlanSpot& spot : std::vector<PlanSpot>{{2, 4, 0},
+                                                    {3, 4, 0},
+                                                    {4, 4, 0},
+                                                    {5, 4, 0},
+                                                    {6, 4, 0},
+                                                    {7, 4, 0},
+                                                    {8, 4, 0},
+                                                    {8, 5, 0},
+                                                    {8, 6, 0}}) {
+    walls.emplace_back(spot, code::kWall);
   }
-  (*expected)(8, 5, 0) = code::kWall;
-  (*expected)(8, 6, 0) = code::kWall;
-  int n = 0;
-  EXPECT_EQ(*savedLevel(n), *expected);
+  expectSaved(10, walls);
   EXPECT_EQ(window().captions.back(), "Find Quib, please - room.dat*") << "one step undone whole";
 }
 
 TEST_F(EditorTest, UnsavedChangesAskOnceBeforeTheEnd) {
   const Point far = aimAt(planOf(10.0f), {5, 10, 0});
   const Point beside = aimAt(planOf(10.0f), {6, 10, 0});
-  const DesktopEvent escape = keyDown(vk::kEscape);
-  const DesktopEvent close{Kind::kClose};
+  const std::int16_t escape = vk::kEscape;
   struct Case {
     const char* name;
-    std::vector<DesktopEvent> ending;
+    Script ending;
     bool saved;
     std::vector<std::string> sounds;
   };
   const std::vector<Case> cases = {
-      {"close, cancel, close, discard", {close, keyDown('C'), close, keyDown('D')}, false, {}},
-      {"close, and close again", {close, close}, false, {}},
+      {"close, cancel, close, discard", Script().close().key('C').close().key('D'), false, {}},
+      {"close, and close again", Script().close().close(), false, {}},
       // A click on the plan waits for the answer.
-      {"Escape, a click, save",
-       {escape, pointer(Kind::kPointerDown, beside), pointer(Kind::kPointerUp, beside),
-        keyDown('S')},
-       true,
-       {"tada.wav"}},
+      {"Escape, a click, save", Script().key(escape).click(beside).key('S'), true, {"tada.wav"}},
       {"Escape, cancel, Escape, Enter",
-       {escape, escape, escape, keyDown(vk::kReturn)},
+       Script().key(escape).key(escape).key(escape).key(13),
        true,
        {"tada.wav"}},
-      {"save, then Escape", {withControl('S'), escape}, true, {"tada.wav"}},
+      {"save, then Escape", Script().ctrl('S').key(escape), true, {"tada.wav"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     fs::remove(level_);
-    desktop_ = ScriptedDesktop();
-    std::vector<DesktopEvent> script = {keyDown('2'), pointer(Kind::kPointerDown, far),
-                                        pointer(Kind::kPointerUp, far)};
-    script.insert(script.end(), c.ending.begin(), c.ending.end());
+    Script script;
+    script.key('2').click(far).events.insert(script.events.end(), c.ending.events.begin(),
+                                             c.ending.events.end());
     ASSERT_EQ(run(script), 0);
     EXPECT_TRUE(desktop_.script.empty()) << "ended before the script did";
     EXPECT_EQ(desktop_.sounds, c.sounds);
     ASSERT_EQ(fs::exists(level_), c.saved);
     if (c.saved) {
-      int n = 0;
-      auto expected = std::make_unique<Labmap>();
-      (*expected)(5, 10, 0) = code::kDoor;
-      EXPECT_EQ(*savedLevel(n), *expected);
+      expectSaved(10, {{{5, 10, 0}, code::kDoor}});
     }
   }
 }
@@ -322,25 +297,12 @@ TEST_F(EditorTest, ALevelThatCannotBeReadOpensNothing) {
 
 TEST_F(EditorTest, ALevelWithoutPlanOffersANewOne) {
   putLevel(*std::make_unique<Labmap>(), 0);
-  const PlanGeometry g = planOf(10.0f);
-  const Point far = aimAt(g, {5, 10, 0});
-  const Point near = aimAt(g, {5, 0, 0});
-  ASSERT_EQ(run({keyDown('1'),
-                 pointer(Kind::kPointerDown, near),
-                 pointer(Kind::kPointerUp, near),
-                 keyDown('N'),
-                 pointer(Kind::kPointerDown, far),
-                 pointer(Kind::kPointerUp, far),
-                 withControl('S'),
-                 {Kind::kClose}}),
-            0);
+  const Point far = aimAt(planOf(10.0f), {5, 10, 0});
+  const Point near = aimAt(planOf(10.0f), {5, 0, 0});
+  ASSERT_EQ(run(Script().key('1').click(near).key('N').click(far).ctrl('S').close()), 0);
   EXPECT_EQ(window().spec.minimum.height, planClientSize(521.0f, 10.0f).height + EditStrip::kHeight)
       << "room for the new level's plan from the start";
-  int n = 0;
-  auto expected = std::make_unique<Labmap>();
-  (*expected)(5, 10, 0) = code::kWall;
-  EXPECT_EQ(*savedLevel(n), *expected) << "the click before the new level drew nothing";
-  EXPECT_EQ(n, 10);
+  expectSaved(10, {{{5, 10, 0}, code::kWall}});  // the click before the new level drew nothing
 }
 
 }  // namespace
