@@ -197,7 +197,7 @@ class Editor {
     lastSpot_.reset();
     dragAt_ = {event.x, event.y};
     if (paintAt(dragAt_)) {
-      game_.redraw();
+      levelChanged();
     }
   }
 
@@ -222,7 +222,7 @@ class Editor {
     }
     dragAt_ = to;
     if (changed) {
-      game_.redraw();
+      levelChanged();
     }
   }
 
@@ -298,13 +298,21 @@ class Editor {
 
   void undo() {
     if (edits_->undo(game_.screen().world)) {
-      game_.redraw();
+      levelChanged();
     }
   }
 
   void redo() {
     if (edits_->redo(game_.screen().world)) {
-      game_.redraw();
+      levelChanged();
+    }
+  }
+
+  // The view and the plan show the change at once; what the last save did is past news.
+  void levelChanged() {
+    game_.redraw();
+    if (strip_->line() == StripLine::kSaved || strip_->line() == StripLine::kNotSaved) {
+      strip_->say(StripLine::kNone);
     }
   }
 

@@ -213,6 +213,21 @@ TEST_F(EditorTest, UndoRedoAndTheCaptionsMarkOfUnsavedChanges) {
   EXPECT_EQ(saved_, (std::vector<std::string>(2, level_)));
   expectSaved(10, {{{6, 10, 0}, code::kWall}});  // the drag's second panel; its first cleared
   EXPECT_TRUE(fs::exists(level_ + "~")) << "the first save's file, kept by the second";
+  // "Saved" under the view after a save, and gone with the next change.
+  const auto saysSomething = [](const Image& picture) {
+    const int top = picture.height() - EditStrip::kHeight;
+    for (int y = top; y < picture.height(); ++y) {
+      for (int x = kViewLeft; x < kViewLeft + 100; ++x) {
+        if (picture.at(x, y) == WindowSurface::kTextColour) {
+          return true;
+        }
+      }
+    }
+    return false;
+  };
+  const std::vector<Image>& shown = window().presented;
+  EXPECT_TRUE(saysSomething(shown.back()));
+  EXPECT_FALSE(saysSomething(shown[shown.size() - 2]));
 }
 
 TEST_F(EditorTest, ADragPaintsEveryPanelOnItsWayInTheLayerItBeganIn) {
