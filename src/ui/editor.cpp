@@ -66,7 +66,8 @@ class Editor {
     edits_ = std::make_unique<LevelEdits>(game_.screen().world);
     const World& world = game_.screen().world;
     const auto paletteLeft = static_cast<int>(static_cast<float>(kViewLeft) + world.N + kPlanGap);
-    // Room for the plan of a new level too, should this one have none.
+    // Room for the plan of a new level too, should this one have none: the only level that can
+    // take this one's place.
     Size area = game_.clientSize();
     if (n_ < 1) {
       const Size fresh = planClientSize(world.N, static_cast<float>(kNewExtent));
@@ -117,12 +118,6 @@ class Editor {
     std::vector<Rect> gameChanged;
     const Image& client = game_.picture(gameChanged);
     whole = whole || exposed_;
-    if (client.width() > picture_.width() || client.height() > stripTop()) {
-      picture_ = Image(std::max(client.width(), picture_.width()),
-                       client.height() + EditStrip::kHeight, WindowSurface::kBackColour);
-      picture_.blit(client, 0, 0);
-      whole = true;
-    }
     std::vector<Rect> changed;
     for (const Rect& part : gameChanged) {
       copyChanges(picture_, client, {0, 0}, part, changed);
